@@ -1,0 +1,21 @@
+// Measuring and drawing the button's pictures: own colours with a transparent mask colour,
+// greyscale, washed out, silhouettes and the embossed pairs of the disabled look.
+#pragma once
+
+#include "button/control.h"
+
+namespace chameleon {
+
+// Sets PictureWidth and PictureHeight from PictureNormal (0 without one).
+void MeasurePicture(Control& c);
+// Draws the picture for mode 0 (up), 1 (down) or 2 (disabled); other modes draw nothing.
+void DrawPicture(Control& c, std::uint8_t mode);
+// Draws the SpecialEffect silhouettes of picture shifted by shift (-1, 0 or 1) pixels.
+void DrawPictureEffect(Control& c, std::int32_t shift, const PicturePtr& picture);
+// Draws picture into dest with its top left at (x, y), width by height pixels. A negative
+// solidColor draws own colours (greyscale before blend); 0 or more draws a silhouette in it.
+void DrawMaskedPicture(QImage& dest, std::int32_t x, std::int32_t y, std::int32_t width,
+                       std::int32_t height, const Picture& picture, Rgb transparentColor,
+                       std::int32_t solidColor, bool darkOnly, bool greyscale, bool blend);
+
+} // namespace chameleon

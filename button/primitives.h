@@ -1,0 +1,24 @@
+// The six drawing primitives. Every pixel the styles draw goes through these, so their exact
+// pixel geometry is what every style's look rests on: fills and frames cover x..x+width-1,
+// lines draw their start pixel and omit their end pixel.
+#pragma once
+
+#include "button/control.h"
+
+namespace chameleon {
+
+void PaintBox(Control& c, std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height,
+              Rgb color, bool frameOnly);
+// Filled ellipse bounded by (x, y, x + width, y + height) with a two-pixel outline.
+void PaintOval(Control& c, std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height,
+               Rgb penColor, Rgb brushColor);
+void PaintLine(Control& c, std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2,
+               Rgb color);
+// Up to two nested one-pixel rings round the client area, Inset (0 or negative) pixels in.
+void PaintBevel(Control& c, Rgb outerTopLeft, Rgb outerBottomRight, Rgb innerTopLeft,
+                Rgb innerBottomRight, std::int16_t inset, bool outerOnly);
+void PaintPixel(Control& c, std::int32_t x, std::int32_t y, Rgb color);
+// The dotted, inverting focus rectangle round FocusRect, only with ShowFocusRect and HasFocus.
+void PaintFocusRect(Control& c);
+
+} // namespace chameleon
