@@ -1,0 +1,54 @@
+// The cut's preliminaries, in the order the user meets them: source path, source lookup,
+// output path, preset check, byte count, size limits.
+#include "cutting/cut_plan.h"
+
+#include "cutting/cut_messages.h"
+#include "cutting/file_error.h"
+#include "cutting/number_text.h"
+#include "cutting/presets.h"
+
+#include <cmath>
+#include <filesystem>
+
+namespace cutting {
+
+namespace {
+
+// Beyond 2^53 a double no longer counts every byte, so the copy could not tell where it is.
+constexpr double kMaxTotalBytes = 9007199254740992.0;
+
+bool isExistingFile(const std::string& path) {
+    if (path.find('\0') != std::string::npos) return false;
+    std::error_code ec;
+    return std::filesystem::is_regular_file(std::filesystem::path(path), ec);
+}
+
+double numberOf(const std::string& text, const std::string& what, const CutInputs& inputs) {
+    const auto value = parseNumber(text, inputs.decimalPoint);
+    if (!value) throw FileError(errnum::kTypeMismatch, kJobErrorSource, notANumberText(what, text));
+    return *value;
+}
+
+} // namespace
+
+CutPlan planCut(const CutInputs& inputs) {
+    if (inputs.txtSrc.empty()) return {kNoSourceText};
+    if (!isExistingFile(inputs.txtSrc))
+        throw FileError(errnum::kFileNotFound, kJobErrorSource, sourceNotFoundText(inputs.txtSrc));
+    if (inputs.TxtDest.empty()) return {kNoOutputText};
+
+    const double sourceSectors = numberOf(inputs.Label2, "the image's sectors", inputs);
+    const double presetSectors = numberOf(inputs.Text1, "the preset's sectors", inputs);
+    if (sourceSectors < presetSectors) return {kPresetTooLargeText};
+
+    const double presetBytes = presetFor(inputs.selectedOption).bytes;
+    const double addedSectors = numberOf(inputs.Text3, "the LBA to add", inputs);
+    const double totalBytes = presetBytes + addedSectors * kSectorBytes;
+
+    if (!(totalBytes > 0)) return {kEmptyOutputText};
+    if (totalBytes > kMaxTotalBytes) return {kOversizeOutputText};
+    if (std::floor(totalBytes) != totalBytes) return {kPartialByteText};
+    return {{}, totalBytes};
+}
+
+} // namespace cutting

@@ -1,0 +1,59 @@
+// The one error type that the cutting subsystem raises. Every failure carries a number, a
+// source and a description, so that the window can show "number + description" however the
+// error came about: the file object's numbered errors, the failed source lookup or a count
+// that is not a number.
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+namespace cutting {
+
+// Source text of every error raised by the file object.
+inline constexpr char kFileErrorSource[] = "Win32File Object";
+// Source text of the errors that the cutting job raises itself.
+inline constexpr char kJobErrorSource[] = "Quillmar Dvd Control Test";
+
+inline constexpr char kCrLf[] = "\r\n";
+
+// Error numbers. The file object's are consecutive from 45601; the job's reuse the language
+// runtime's classic numbers for the same conditions.
+namespace errnum {
+inline constexpr int kAlreadyOpen = 45601;
+inline constexpr int kOpenFailed = 45602;
+inline constexpr int kNoOpenFile = 45603;
+inline constexpr int kSeekFailed = 45604;
+inline constexpr int kReadFailed = 45605;
+inline constexpr int kWriteFailed = 45606;
+inline constexpr int kFlushFailed = 45607;
+inline constexpr int kCloseFailed = 45608;
+inline constexpr int kSetEndFailed = 45609;
+inline constexpr int kTypeMismatch = 13;
+inline constexpr int kFileNotFound = 53;
+} // namespace errnum
+
+class FileError : public std::runtime_error {
+  public:
+    FileError(int number, std::string source, const std::string& description)
+        : std::runtime_error(description), number_(number), source_(std::move(source)) {}
+
+    int number() const { return number_; }
+    const std::string& source() const { return source_; }
+    std::string description() const { return what(); }
+
+  private:
+    int number_;
+    std::string source_;
+};
+
+// The system's text for an errno value, or "Unknown Error." when the system has none.
+std::string systemErrorText(int code);
+
+// CRLF + "Error " + code + CRLF + text for a non-zero code; "" for 0.
+std::string systemErrorSuffix(int code);
+
+// The file object's description for `number` (45601..45609), built from `detail` (a file name,
+// or the seek detail for 45604) and the last system error code as the table of errors says.
+std::string describeFileError(int number, const std::string& detail, int systemError);
+
+} // namespace cutting
