@@ -5,6 +5,8 @@
 
 #include "button/control.h"
 
+#include <utility>
+
 namespace chameleon {
 
 void PaintBox(Control& c, std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height,
@@ -20,5 +22,11 @@ void PaintBevel(Control& c, Rgb outerTopLeft, Rgb outerBottomRight, Rgb innerTop
 void PaintPixel(Control& c, std::int32_t x, std::int32_t y, Rgb color);
 // The dotted, inverting focus rectangle round FocusRect, only with ShowFocusRect and HasFocus.
 void PaintFocusRect(Control& c);
+
+// The pixels of row y (0 at the top) inside the ellipse inscribed in a width by height box, as
+// columns [first, last) counted from the box's left; first >= last when the row is empty.
+// PaintOval's outline and fill are built from these rows.
+std::pair<std::int64_t, std::int64_t> EllipseRowSpan(std::int64_t width, std::int64_t height,
+                                                     std::int64_t y);
 
 } // namespace chameleon
