@@ -99,6 +99,10 @@ class ButtonHost {
     // Keystrokes to the active window, not waited for: "{Tab}" or "+{Tab}".
     virtual void sendKeys(const QString& keys) = 0;
     virtual void processPendingMessages() = 0;
+
+    // --- window handle ------------------------------------------------------------------------
+    // The platform handle of the control's window (the read-only hwnd property); 0 for none.
+    virtual quintptr windowHandle() const { return 0; }
 };
 
 } // namespace chameleon
