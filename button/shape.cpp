@@ -4,6 +4,8 @@
 // pixels, which CaptureBackground takes while the control is briefly collapsed.
 #include "button/shape.h"
 
+#include "button/primitives.h"
+
 #include <QPainter>
 #include <array>
 
@@ -52,6 +54,19 @@ QRegion WithoutPixels(QRegion region, const std::array<CornerPixel, N>& pixels, 
     return region;
 }
 
+// The ellipse inscribed in the client rectangle, row by row from the same spans PaintOval
+// fills, so the window shows exactly the drawn ellipse and nothing of the face around it.
+QRegion EllipseRegion(std::int32_t w, std::int32_t h) {
+    QRegion region;
+    for (std::int32_t y = 0; y < h; ++y) {
+        const auto [first, last] = EllipseRowSpan(w, h, y);
+        if (first < last) {
+            region += QRect(static_cast<int>(first), y, static_cast<int>(last - first), 1);
+        }
+    }
+    return region;
+}
+
 // Runs one step of the capture, swallowing whatever it throws: a failing step is skipped and
 // the next one runs.
 template <typename Step>
@@ -81,7 +96,7 @@ void BuildShapeRegion(Control& c) {
         r.ShapeRegion = WithoutPixels(full, RoundedCorners, w, h);
         break;
     case Oval:
-        r.ShapeRegion = QRegion(0, 0, w, h, QRegion::Ellipse);
+        r.ShapeRegion = EllipseRegion(w, h);
         break;
     default:
         r.ShapeRegion = full;
