@@ -1,13 +1,42 @@
-// Picture values (placeholder bodies while the real ones are written).
+// Picture values from files or images. Bitmaps are kept opaque in RGB32, icons as ARGB32 with
+// their transparency; the HIMETRIC size is the pixel size at 96 dots per inch, so the host's
+// scale conversion gives the pixel size back.
 #include "button/picture_object.h"
+
+#include <QImageReader>
+#include <cmath>
 
 namespace chameleon {
 
-PicturePtr LoadPicture(const QString&) {
-    return nullptr;
+namespace {
+
+constexpr double HimetricPerInch = 2540.0;
+constexpr double PixelsPerInch = 96.0;
+
+std::int32_t toHimetric(int pixels) {
+    return static_cast<std::int32_t>(std::lround(pixels * HimetricPerInch / PixelsPerInch));
 }
-PicturePtr MakePicture(QImage, Picture::Kind) {
-    return nullptr;
+
+} // namespace
+
+PicturePtr MakePicture(QImage image, Picture::Kind kind) {
+    if (image.isNull()) return nullptr;
+    auto p = std::make_shared<Picture>();
+    p->kind = kind;
+    p->image = kind == Picture::Icon ? image.convertToFormat(QImage::Format_ARGB32)
+                                     : image.convertToFormat(QImage::Format_RGB32);
+    p->himetricWidth = toHimetric(p->image.width());
+    p->himetricHeight = toHimetric(p->image.height());
+    return p;
+}
+
+PicturePtr LoadPicture(const QString& path) {
+    QImageReader reader(path);
+    const QByteArray format = reader.format().toLower();
+    QImage image = reader.read();
+    if (image.isNull()) return nullptr;
+    const bool icon = format == "ico" || format == "cur";
+    return MakePicture(std::move(image), icon ? Picture::Icon : Picture::Bitmap);
 }
 
 } // namespace chameleon
