@@ -109,8 +109,6 @@ TEST(Random, ErrorTextsFrameTheSystemText) {
     EXPECT_EQ(describeFileError(45601, "x.iso", 123456), "The file 'x.iso' is already open." +
                                                              CRLF + "Error 123456" + CRLF +
                                                              "Unknown Error.");
-    EXPECT_EQ(describeFileError(45604, "Error 22." + CRLF + "22", 22),
-              "Seek Error." + CRLF + "Error 22." + CRLF + "22");
 }
 
 TEST(Random, ReadBytesPadsWithZeroPastTheEnd) {
