@@ -17,5 +17,13 @@ void DrawPictureEffect(Control& c, std::int32_t shift, const PicturePtr& picture
 void DrawMaskedPicture(QImage& dest, std::int32_t x, std::int32_t y, std::int32_t width,
                        std::int32_t height, const Picture& picture, Rgb transparentColor,
                        std::int32_t solidColor, bool darkOnly, bool greyscale, bool blend);
+// The same with UseMaskColor given: when false no pixel is transparent, and an icon still
+// shows its transparent parts in maskColor, the colour it is composed on.
+void DrawMaskedPicture(QImage& dest, std::int32_t x, std::int32_t y, std::int32_t width,
+                       std::int32_t height, const Picture& picture, Rgb maskColor,
+                       std::int32_t solidColor, bool darkOnly, bool greyscale, bool blend,
+                       bool useMaskColor);
+// The grey a picture pixel becomes: round(0.59 G + round(0.3 R) + 0.11 B), halves to even.
+int GreyOf(int red, int green, int blue);
 
 } // namespace chameleon
