@@ -15,6 +15,7 @@ TestHost::TestHost(int width, int height) {
 }
 
 void TestHost::resize(int width, int height) {
+    client = QSize(width, height);
     image = QImage(width, height, QImage::Format_RGB32);
     image.fill(Qt::black);
     heightTw = height * 15;
@@ -47,6 +48,7 @@ void TestHost::raiseMouseDown(std::int16_t& b, std::int16_t& s, float& x, float&
 
 void TestHost::raiseMouseMove(std::int16_t& b, std::int16_t& s, float& x, float& y) {
     events.push_back(mouseText("MouseMove", b, s, x, y));
+    if (onMouseMove) onMouseMove(b, s, x, y);
 }
 
 void TestHost::raiseMouseUp(std::int16_t& b, std::int16_t& s, float& x, float& y) {

@@ -22,6 +22,7 @@ class TestHost : public ButtonHost {
 
     // --- recorders and settable values, public so tests can read and set them ---
     QImage image;
+    QSize client;
     Rgb currentTextColor = 0;
     QFont surfaceFont;
     std::int16_t pointer = 0;
@@ -47,12 +48,15 @@ class TestHost : public ButtonHost {
     bool captured = false;
     QRegion shape;
     std::vector<std::string> notices; // change notices, in order
+    std::vector<int> clearsAtNotice;  // the clears counter when each notice was issued
+    bool refuseIcons = false;         // setMouseIcon refuses every picture
     std::vector<std::string> events;  // "Click", "MouseDown 1 0 3 4", ...
     std::vector<QString> keystrokes;  // "{Tab}", "+{Tab}"
     std::vector<std::int32_t> heightChanges;
 
     // Optional handlers that may change by-reference parameters.
     std::function<void(std::int16_t&, std::int16_t&, float&, float&)> onMouseDown;
+    std::function<void(std::int16_t&, std::int16_t&, float&, float&)> onMouseMove;
     std::function<void(std::int16_t&, std::int16_t&)> onKeyDown;
     std::function<void()> onClick;
     std::function<void()> onProcessMessages;
@@ -63,7 +67,8 @@ class TestHost : public ButtonHost {
     void repaintNow() override { ++repaints; }
     Rgb textColor() const override { return currentTextColor; }
     void setTextColor(Rgb color) override { currentTextColor = color; }
-    QSize clientSize() const override { return image.size(); }
+    // The size last given to resize(): a zero-height window still has its width.
+    QSize clientSize() const override { return client; }
     void setWindowShape(const QRegion& region) override { shape = region; }
     QFont font() const override { return surfaceFont; }
     void setFont(const QFont& font) override { surfaceFont = font; }
@@ -71,6 +76,7 @@ class TestHost : public ButtonHost {
     void setMousePointer(std::int16_t shape) override { pointer = shape; }
     PicturePtr mouseIcon() const override { return icon; }
     bool setMouseIcon(const PicturePtr& i) override {
+        if (refuseIcons) return false;
         icon = i;
         return true;
     }
@@ -89,7 +95,10 @@ class TestHost : public ButtonHost {
     Rgb containerBackColor() const override { return containerBack; }
     Rgb containerTextColor() const override { return containerText; }
     QImage grabContainerBehind(std::int32_t width, std::int32_t height) override;
-    void propertyChanged(const char* key) override { notices.emplace_back(key); }
+    void propertyChanged(const char* key) override {
+        notices.emplace_back(key);
+        clearsAtNotice.push_back(clears);
+    }
     void raiseClick() override;
     void raiseMouseDown(std::int16_t& b, std::int16_t& s, float& x, float& y) override;
     void raiseMouseMove(std::int16_t& b, std::int16_t& s, float& x, float& y) override;
