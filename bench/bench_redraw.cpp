@@ -1,0 +1,89 @@
+// How long one full repaint of the main window's "Start Cutting" button takes (a 137 x 25
+// RoundedGradient button, system colours) against Qt drawing a QPushButton of the same size
+// and caption with its Fusion style into an image. The two run alternately in the same
+// process, so machine load affects both alike; the last line is the ratio of the mean times.
+#include "bench/image_host.h"
+#include "button/caption.h"
+#include "button/colors.h"
+#include "button/render.h"
+
+#include <QApplication>
+#include <QPushButton>
+#include <QStyle>
+#include <QStyleFactory>
+#include <chrono>
+#include <cstdio>
+#include <memory>
+
+namespace {
+
+using namespace chameleon;
+using Clock = std::chrono::steady_clock;
+
+constexpr int Width = 137;
+constexpr int Height = 25;
+constexpr int Rounds = 15;
+constexpr int DrawsPerRound = 400;
+
+template <typename Draw>
+double SecondsFor(int count, Draw draw) {
+    const auto start = Clock::now();
+    for (int i = 0; i < count; ++i) draw();
+    return std::chrono::duration<double>(Clock::now() - start).count();
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const QString caption = QStringLiteral("Start Cutting");
+
+    offscreen::ImageHost host(Width, Height);
+    host.surfaceFont = offscreen::ButtonFont();
+    Control button(host);
+    ButtonRecord& r = button.r;
+    r.ButtonType = RoundedGradient;
+    r.ColorScheme = SchemeSystem;
+    r.Enabled = true;
+    r.ShowFocusRect = true;
+    r.UseMaskColor = true;
+    r.Caption = caption;
+    offscreen::SizeButton(button, Width, Height);
+    ApplyColorScheme(button);
+    LayoutCaption(button);
+    const auto redraw = [&] { Redraw(button, StateUp, true); };
+
+    const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
+    if (!fusion) {
+        std::fprintf(stderr, "bench_redraw: the Fusion style is not available\n");
+        return 1;
+    }
+    QPushButton peer(caption);
+    peer.setStyle(fusion.get());
+    peer.setFont(offscreen::ButtonFont());
+    peer.resize(Width, Height);
+    peer.ensurePolished();
+    QImage peerImage(Width, Height, QImage::Format_ARGB32_Premultiplied);
+    const auto render = [&] {
+        peerImage.fill(Qt::transparent);
+        peer.render(&peerImage);
+    };
+
+    // Warm both up: glyph caches, style resources.
+    SecondsFor(50, redraw);
+    SecondsFor(50, render);
+
+    double ours = 0, theirs = 0;
+    for (int round = 0; round < Rounds; ++round) {
+        ours += SecondsFor(DrawsPerRound, redraw);
+        theirs += SecondsFor(DrawsPerRound, render);
+    }
+    const double draws = double(Rounds) * DrawsPerRound;
+    std::printf("Redraw, 137 x 25 RoundedGradient \"Start Cutting\": %.2f us per drawing\n",
+                ours / draws * 1e6);
+    std::printf("QPushButton (Fusion) render, same size and caption: %.2f us per drawing\n",
+                theirs / draws * 1e6);
+    std::printf("ratio redraw/qpushbutton: %.2f\n", ours / theirs);
+    return 0;
+}
