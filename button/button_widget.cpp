@@ -68,7 +68,10 @@ class ChameleonButtonWidget::Host final : public ButtonHost {
   public:
     explicit Host(ChameleonButtonWidget& w) : w_(w) {}
 
-    QImage& surface() override { return w_.surface_; }
+    QImage& surface() override {
+        w_.fitSurface();
+        return w_.surface_;
+    }
     void clearSurface() override {
         w_.surface_.fill(w_.palette().color(QPalette::Button));
         // Every drawing starts here, so one scheduled paint shows whatever follows.
@@ -341,11 +344,15 @@ void ChameleonButtonWidget::paintEvent(QPaintEvent*) {
     painter.drawImage(0, 0, surface_);
 }
 
-void ChameleonButtonWidget::resizeEvent(QResizeEvent*) {
+void ChameleonButtonWidget::fitSurface() {
     // The background capture collapses the window for a moment; what was drawn stays.
-    if (button_->record().CapturingBackground) return;
+    if (surface_.size() == size() || button_->record().CapturingBackground) return;
     surface_ = QImage(size(), QImage::Format_RGB32);
     surface_.fill(palette().color(QPalette::Button));
+}
+
+void ChameleonButtonWidget::resizeEvent(QResizeEvent*) {
+    fitSurface();
     guarded([this] { button_->resize(); });
 }
 

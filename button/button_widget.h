@@ -118,6 +118,8 @@ class ChameleonButtonWidget : public QWidget {
     // True when the client point lies inside the window and its shape.
     bool insideShape(const QPoint& point) const;
     void setAccessKey(const QString& key);
+    // Keeps the backing image at the window's size, except while the capture collapses it.
+    void fitSurface();
     void applyCursor();
     void ambientChanged(const char* name);
 

@@ -65,6 +65,7 @@ TEST(ButtonCreation, RecordStartsEmptyExceptRedrawAllowed) {
     EXPECT_EQ(button.ColorScheme(), 0);
     EXPECT_TRUE(button.record().RedrawAllowed);
     EXPECT_FALSE(button.Enabled());
+    EXPECT_EQ(button.Version(), "2.0.6 B");
     // Nothing can be drawn before the first resize.
     button.Refresh();
     EXPECT_EQ(host.clears, 0);
@@ -290,13 +291,6 @@ TEST_F(ShownButton, HandPointerWithoutTheCursorFailsAfterStoring) {
     EXPECT_TRUE(host.notices.empty());
 }
 
-TEST_F(ShownButton, EnabledSetsTheSurfaceFlag) {
-    button.setEnabled(false);
-    EXPECT_FALSE(host.surfaceEnabled);
-    button.setEnabled(true);
-    EXPECT_TRUE(host.surfaceEnabled);
-}
-
 TEST_F(ShownButton, DisableRefreshBatchesChangesIntoOneDrawingInTheLastState) {
     button.setCheckBoxBehaviour(true);
     button.setValue(true); // drawn down
@@ -320,10 +314,6 @@ TEST_F(ShownButton, HideStopsDrawingAndShowDrawsAgain) {
     button.show();
     EXPECT_EQ(host.clears, 1);
     EXPECT_TRUE(r().RedrawAllowed);
-}
-
-TEST_F(ShownButton, VersionIsFixed) {
-    EXPECT_EQ(button.Version(), "2.0.6 B");
 }
 
 // The focus rectangle inset by style, on a 75 x 23 client.
