@@ -3,8 +3,6 @@
 // that draw only the face, and the focus marks a disabled button must never show.
 #include "style_fixture.h"
 
-#include "button/styles.h"
-
 namespace chameleon::testing {
 namespace {
 
@@ -95,16 +93,6 @@ TEST(RedrawFaceOnly, FaceOnlyAndUnknownTypesShowOnlyTheFace) {
             }
         }
     }
-}
-
-TEST(RedrawTable, EveryDrawingStyleHasItsOwnEntry) {
-    EXPECT_EQ(StyleFor(0), nullptr);
-    EXPECT_EQ(StyleFor(FaceOnly), nullptr);
-    EXPECT_EQ(StyleFor(15), nullptr);
-    EXPECT_EQ(StyleFor(-3), nullptr);
-    EXPECT_EQ(StyleFor(RoundedGradient), &DrawRoundedGradient);
-    EXPECT_EQ(StyleFor(Transparent), &DrawTransparent);
-    EXPECT_EQ(StyleFor(GradientFramed), &DrawGradientFramed);
 }
 
 // Focus marks: focused and unfocused drawings of a disabled button are identical in every
