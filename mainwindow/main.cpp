@@ -1,11 +1,20 @@
-// Entry point: one application, one window.
+// Entry point: one application, one window; the application ends when the window goes.
+#include "mainwindow/form1.h"
+#include "mainwindow/form1_looks.h"
+
 #include <QApplication>
-#include <QWidget>
+#include <cstdio>
+#include <exception>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QWidget window;
-    window.setWindowTitle(QStringLiteral("Quillmar Dvd Control Test"));
-    window.show();
-    return app.exec();
+    form1::installFontStandIn(); // before any widget resolves a font
+    try {
+        Form1 window;
+        window.show();
+        return app.exec();
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "quillmar-dvd: %s\n", e.what());
+        return 1;
+    }
 }

@@ -1,0 +1,194 @@
+// Form1's construction and handlers. The work of each handler is a few lines; the cut itself
+// is the cutting job's, given the controls' values and PB1, the message boxes and an event
+// pass as its sinks.
+#include "mainwindow/form1.h"
+
+#include "cutting/file_error.h"
+#include "cutting/presets.h"
+#include "mainwindow/form1_looks.h"
+#include "mainwindow/sector_count.h"
+#include "mainwindow/stored_buttons.h"
+#include "ui_form1.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QFile>
+#include <QIcon>
+#include <QLocale>
+#include <QScreen>
+
+namespace {
+
+constexpr char kIconResource[] = ":/mainwindow/form1_icon.png";
+constexpr char kIsoFilter[] = "File ISO (*.ISO)";
+constexpr char kOpenTitle[] = "Open Dvd ISO Image";
+constexpr char kSaveTitle[] = "Save Dvd ISO Image";
+// The runtime's number for an error that is not one of the system's own.
+constexpr int kInternalErrorNumber = 51;
+
+// Title bar with the close button only: no maximise, no minimise.
+constexpr Qt::WindowFlags kWindowFlags = Qt::Window | Qt::CustomizeWindowHint |
+                                         Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                                         Qt::WindowCloseButtonHint;
+
+class JobMessages final : public cutting::MessageSink {
+  public:
+    JobMessages(form1::Form1Dialogs& dialogs, QWidget& parent)
+        : dialogs_(dialogs), parent_(parent) {}
+    void show(const std::string& text, const std::string& title) override {
+        dialogs_.MsgBox(&parent_, QString::fromStdString(text), QString::fromStdString(title));
+    }
+
+  private:
+    form1::Form1Dialogs& dialogs_;
+    QWidget& parent_;
+};
+
+class EventPass final : public cutting::Pump {
+  public:
+    void processPendingMessages() override { QCoreApplication::processEvents(); }
+};
+
+std::string pathOf(const QString& text) {
+    return QFile::encodeName(text).toStdString();
+}
+
+} // namespace
+
+Form1::Form1(std::unique_ptr<form1::Form1Dialogs> dialogs, QWidget* parent)
+    : QWidget(parent), ui_(std::make_unique<Ui::Form1>()),
+      dialogs_(dialogs ? std::move(dialogs) : std::make_unique<form1::QtDialogs>()) {
+    form1::initResources();
+    form1::installFontStandIn();
+    ui_->setupUi(this);
+    setWindowFlags(kWindowFlags);
+    setFixedSize(size()); // the layout has no handling for another size
+    setWindowIcon(QIcon(QString::fromLatin1(kIconResource)));
+    form1::applyLooks(*this);
+    form1::loadStoredButtons(*this, form1::storedButtonsData());
+    // The job reads whatever Text1 holds; only the option buttons write it.
+    ui_->Text1->setReadOnly(true);
+    progress_ = std::make_unique<form1::ScaledProgress>(*ui_->PB1);
+
+    connect(ui_->chameleonButton1, &ChameleonButtonWidget::Click, this,
+            &Form1::chameleonButton1_Click);
+    connect(ui_->chameleonButton2, &ChameleonButtonWidget::Click, this,
+            &Form1::chameleonButton2_Click);
+    connect(ui_->chameleonButton3, &ChameleonButtonWidget::Click, this,
+            &Form1::chameleonButton3_Click);
+    connect(ui_->chameleonButton4, &ChameleonButtonWidget::Click, this,
+            &Form1::chameleonButton4_Click);
+    const std::array options{ui_->Option1, ui_->Option2, ui_->Option3, ui_->Option4, ui_->Option5};
+    for (std::size_t i = 0; i < options.size(); ++i) {
+        connect(options[i], &QRadioButton::toggled, this, [this, i](bool checked) {
+            updateOptionTabStops();
+            if (checked) Option_Click(static_cast<int>(i) + 1);
+        });
+    }
+    updateOptionTabStops();
+
+    // Centred on the screen at start.
+    if (const QScreen* screen = this->screen())
+        move(screen->availableGeometry().center() - rect().center());
+    Form_Load();
+}
+
+Form1::~Form1() = default;
+
+void Form1::Form_Load() {
+    // SourceFile and OutputFile are members: they exist, closed, from here to the unload.
+}
+
+void Form1::Form_Unload() {
+    // The job closes both files however it ends; close anything still open all the same.
+    for (cutting::Random* file : {&SourceFile, &OutputFile}) {
+        if (!file->IsOpen()) continue;
+        try {
+            file->CloseFile();
+        } catch (const cutting::FileError&) {
+            // The file is released either way, and the window is going.
+        }
+    }
+}
+
+template <typename Work>
+void Form1::guarded(Work&& work) {
+    try {
+        work();
+    } catch (const cutting::FileError& e) {
+        dialogs_->ErrorBox(this, e.number(), QString::fromStdString(e.description()));
+    } catch (const std::exception& e) {
+        dialogs_->ErrorBox(this, kInternalErrorNumber, QString::fromStdString(e.what()));
+    }
+}
+
+void Form1::chameleonButton1_Click() {
+    const QString path = dialogs_->ShowOpen(
+        this, {QString::fromLatin1(kIsoFilter), QString::fromLatin1(kOpenTitle), QString()});
+    ui_->txtSrc->setText(path);
+    if (path.isEmpty()) return; // cancelled: Label2 keeps its count
+    guarded([&] {
+        const std::uintmax_t bytes = form1::lookUpFileSize(pathOf(path));
+        form1::setLabelCaption(*ui_->Label2,
+                               form1::sectorCountText(bytes, QLocale().decimalPoint()));
+    });
+}
+
+void Form1::chameleonButton2_Click() {
+    ui_->TxtDest->setText(dialogs_->ShowSave(
+        this, {QString::fromLatin1(kIsoFilter), QString::fromLatin1(kSaveTitle), QString()}));
+}
+
+cutting::CutInputs Form1::cutInputs() const {
+    cutting::CutInputs inputs;
+    inputs.txtSrc = pathOf(ui_->txtSrc->text());
+    inputs.TxtDest = pathOf(ui_->TxtDest->text());
+    inputs.Text1 = ui_->Text1->text().toStdString();
+    inputs.Text3 = ui_->Text3->text().toStdString();
+    inputs.Label2 = ui_->Label2->text().toStdString();
+    const std::array options{ui_->Option1, ui_->Option2, ui_->Option3, ui_->Option4, ui_->Option5};
+    for (std::size_t i = 0; i < options.size(); ++i)
+        if (options[i]->isChecked()) inputs.selectedOption = static_cast<int>(i) + 1;
+    inputs.decimalPoint = QLocale().decimalPoint().toStdString();
+    return inputs;
+}
+
+void Form1::chameleonButton3_Click() {
+    // The cut lets clicks through between blocks; this one belongs to the cut already running.
+    if (job_.isRunning()) return;
+    JobMessages messages(*dialogs_, *this);
+    EventPass pump;
+    guarded([&] { job_.run(cutInputs(), *progress_, messages, pump); });
+    if (closeAfterCut_) {
+        closeAfterCut_ = false;
+        close();
+    }
+}
+
+void Form1::chameleonButton4_Click() {
+    close();
+}
+
+void Form1::Option_Click(int option) {
+    ui_->Text1->setText(QString::fromLatin1(cutting::presetFor(option).sectorsText));
+}
+
+void Form1::updateOptionTabStops() {
+    // The five options are one group and one tab stop: the selected one. The others still
+    // take the focus from a click or from the arrow keys.
+    for (QRadioButton* option :
+         {ui_->Option1, ui_->Option2, ui_->Option3, ui_->Option4, ui_->Option5})
+        option->setFocusPolicy(option->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+    if (job_.isRunning()) {
+        // The files belong to the cut until it returns: stop it, and go when it has.
+        job_.requestCancel();
+        closeAfterCut_ = true;
+        event->ignore();
+        return;
+    }
+    Form_Unload();
+    event->accept();
+}

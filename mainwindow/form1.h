@@ -1,0 +1,63 @@
+// Form1, the program's only window: the layout from form1.ui with its common looks, the four
+// buttons loaded from their stored settings, and the handlers that browse for the source and
+// output images, pick a preset, run the cut and quit.
+//
+// The window owns the two file objects from its creation to its unload. A cut runs inside the
+// "Start Cutting" handler and lets the window handle its events after every block, so the
+// handlers guard what that allows: a second "Start Cutting" is ignored, and "Quit" or closing
+// the window cancels the cut at the next block and closes the window once both files are
+// closed. An error that stops a handler is shown with its number and description and the
+// window goes on.
+#pragma once
+
+#include "cutting/cut_job.h"
+#include "cutting/random.h"
+#include "mainwindow/dialogs.h"
+#include "mainwindow/scaled_progress.h"
+
+#include <QWidget>
+#include <memory>
+
+namespace Ui {
+class Form1;
+}
+
+class Form1 : public QWidget {
+    Q_OBJECT
+
+  public:
+    // `dialogs` answers the file dialogs and message boxes; null means Qt's own.
+    explicit Form1(std::unique_ptr<form1::Form1Dialogs> dialogs = nullptr,
+                   QWidget* parent = nullptr);
+    ~Form1() override;
+
+    const cutting::Random& sourceFile() const { return SourceFile; }
+    const cutting::Random& outputFile() const { return OutputFile; }
+    bool isCutting() const { return job_.isRunning(); }
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void Form_Load();
+    void Form_Unload();
+    void chameleonButton1_Click(); // browse for the source, show its sector count
+    void chameleonButton2_Click(); // browse for the output
+    void chameleonButton3_Click(); // the cut
+    void chameleonButton4_Click(); // quit
+    void Option_Click(int option); // the preset's sector count into Text1
+    // Keeps only the selected option button in the tab order.
+    void updateOptionTabStops();
+    // Runs a handler's work; an error that leaves it is shown, and the window goes on.
+    template <typename Work>
+    void guarded(Work&& work);
+    cutting::CutInputs cutInputs() const;
+
+    std::unique_ptr<Ui::Form1> ui_;
+    std::unique_ptr<form1::Form1Dialogs> dialogs_;
+    cutting::Random SourceFile;
+    cutting::Random OutputFile;
+    cutting::CutJob job_{SourceFile, OutputFile};
+    std::unique_ptr<form1::ScaledProgress> progress_;
+    bool closeAfterCut_ = false; // a close arrived during the cut
+};
