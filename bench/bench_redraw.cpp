@@ -1,7 +1,9 @@
 // How long one full repaint of the main window's "Start Cutting" button takes (a 137 x 25
 // RoundedGradient button, system colours) against Qt drawing a QPushButton of the same size
 // and caption with its Fusion style into an image. The two run alternately in the same
-// process, so machine load affects both alike; the last line is the ratio of the mean times.
+// process, so machine load affects both alike; each side's time is the median over the rounds,
+// so that a round disturbed by other work on the machine does not decide the result. The last
+// line is the ratio of the two medians.
 #include "bench/image_host.h"
 #include "button/caption.h"
 #include "button/colors.h"
@@ -11,9 +13,11 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QStyleFactory>
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -22,7 +26,7 @@ using Clock = std::chrono::steady_clock;
 
 constexpr int Width = 137;
 constexpr int Height = 25;
-constexpr int Rounds = 15;
+constexpr int Rounds = 41;
 constexpr int DrawsPerRound = 400;
 
 template <typename Draw>
@@ -30,6 +34,11 @@ double SecondsFor(int count, Draw draw) {
     const auto start = Clock::now();
     for (int i = 0; i < count; ++i) draw();
     return std::chrono::duration<double>(Clock::now() - start).count();
+}
+
+double Median(std::vector<double> values) {
+    std::nth_element(values.begin(), values.begin() + values.size() / 2, values.end());
+    return values[values.size() / 2];
 }
 
 } // namespace
@@ -74,12 +83,14 @@ int main(int argc, char** argv) {
     SecondsFor(50, redraw);
     SecondsFor(50, render);
 
-    double ours = 0, theirs = 0;
+    std::vector<double> ourRounds, theirRounds;
     for (int round = 0; round < Rounds; ++round) {
-        ours += SecondsFor(DrawsPerRound, redraw);
-        theirs += SecondsFor(DrawsPerRound, render);
+        ourRounds.push_back(SecondsFor(DrawsPerRound, redraw));
+        theirRounds.push_back(SecondsFor(DrawsPerRound, render));
     }
-    const double draws = double(Rounds) * DrawsPerRound;
+    const double ours = Median(ourRounds);
+    const double theirs = Median(theirRounds);
+    const double draws = DrawsPerRound;
     std::printf("Redraw, 137 x 25 RoundedGradient \"Start Cutting\": %.2f us per drawing\n",
                 ours / draws * 1e6);
     std::printf("QPushButton (Fusion) render, same size and caption: %.2f us per drawing\n",
