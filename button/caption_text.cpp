@@ -7,6 +7,7 @@
 // copies, embossing), always from the same mask.
 #include "button/caption_text.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QHash>
 #include <QPainter>
@@ -45,6 +46,24 @@ size_t qHash(const TextKey& k, size_t seed = 0) {
 // Bounded: a program shows few captions, but a caption typed letter by letter in a designer
 // must not grow the cache without end.
 constexpr qsizetype MeasureCacheLimit = 256;
+
+QHash<TextKey, QSize>& measureCache();
+QHash<TextKey, QImage>& maskCache();
+
+// The caches hold fonts, whose engines must be released while the application object still
+// exists; Qt runs post routines from its destructor.
+void clearCaches() {
+    measureCache().clear();
+    maskCache().clear();
+}
+
+void registerCleanupOnce() {
+    static const bool registered = [] {
+        qAddPostRoutine(clearCaches);
+        return true;
+    }();
+    (void)registered;
+}
 
 QHash<TextKey, QSize>& measureCache() {
     static QHash<TextKey, QSize> cache;
@@ -108,6 +127,7 @@ QSize MeasureCaptionText(const QFont& font, const QImage& surface, const QString
     const int dpiX = surface.isNull() ? 96 : surface.logicalDpiX();
     const int dpiY = surface.isNull() ? 96 : surface.logicalDpiY();
     TextKey key{text, font, dpiX, dpiY, wrapWidth, 0};
+    registerCleanupOnce();
     auto& cache = measureCache();
     if (auto it = cache.constFind(key); it != cache.constEnd()) return it.value();
 
@@ -135,6 +155,7 @@ void DrawCaptionTextAt(QImage& surface, const QFont& font, const Rect& rect, con
     }
     if (surface.depth() != 32) surface = surface.convertToFormat(QImage::Format_RGB32);
     TextKey key{text, font, surface.logicalDpiX(), surface.logicalDpiY(), w, h};
+    registerCleanupOnce();
     auto& cache = maskCache();
     auto it = cache.constFind(key);
     if (it == cache.constEnd()) {

@@ -1,7 +1,6 @@
 // The control object as a new instance has it: RedrawAllowed set, everything else zero, False
-// or empty, and a host that records what the control hands it.
+// or empty.
 #include "button/record.h"
-#include "test_host.h"
 
 #include <gtest/gtest.h>
 
@@ -41,40 +40,6 @@ TEST(RecordTest, CreationValues) {
     EXPECT_EQ(r.LastKey, 0);
     EXPECT_EQ(r.LastState, 0);
     EXPECT_EQ(r.LastCaptionMode, 0);
-}
-
-TEST(RecordTest, RectangleHelpers) {
-    const Rect r{1, 2, 11, 7};
-    EXPECT_EQ(r.width(), 10);
-    EXPECT_EQ(r.height(), 5);
-    EXPECT_EQ(r.offset(1, -1), (Rect{2, 1, 12, 6}));
-    EXPECT_EQ(r.inflate(-3, -1), (Rect{4, 3, 8, 6}));
-    EXPECT_EQ(rgb(1, 2, 3), 0x030201);
-    EXPECT_EQ(redOf(0x030201), 1);
-    EXPECT_EQ(greenOf(0x030201), 2);
-    EXPECT_EQ(blueOf(0x030201), 3);
-}
-
-TEST(RecordTest, TestHostSurfaceAndRecorders) {
-    testing::TestHost host(10, 4);
-    EXPECT_EQ(host.surface().format(), QImage::Format_RGB32);
-    EXPECT_EQ(host.clientSize(), QSize(10, 4));
-    EXPECT_EQ(host.heightTwips(), 60);
-    host.surface().setPixel(2, 3, qRgb(1, 2, 3));
-    EXPECT_EQ(host.pixel(2, 3), 0x030201);
-    host.clearSurface();
-    EXPECT_EQ(host.pixel(2, 3), 0);
-    EXPECT_EQ(host.clears, 1);
-    std::int16_t b = 1, s = 0;
-    float x = 3, y = 4;
-    host.onMouseDown = [](std::int16_t& button, std::int16_t&, float&, float&) { button = 2; };
-    host.raiseMouseDown(b, s, x, y);
-    EXPECT_EQ(b, 2); // a handler may change by-reference parameters
-    host.raiseClick();
-    host.propertyChanged("CAPT");
-    EXPECT_EQ(host.events, (std::vector<std::string>{"MouseDown 1 0 3 4", "Click"}));
-    EXPECT_EQ(host.notices, (std::vector<std::string>{"CAPT"}));
-    EXPECT_NEAR(host.himetricToPixelsX(2540), 96.0, 1e-9);
 }
 
 } // namespace
