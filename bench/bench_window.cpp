@@ -1,0 +1,211 @@
+// How fast and how responsive the window's cut is. In one run, alternating so that both see
+// the same machine state, it has Form1 itself (offscreen, browsed and set up through its own
+// buttons) cut the first 1 GiB of a cached source image, and `dd bs=4096 conv=notrunc` copy
+// the same bytes. While the window cuts, a 10 ms timer records the longest gap between two of
+// its ticks: the longest the window went without handling its events. It prints the medians,
+// `longest gap ms: N` and, last, the ratio of the window to dd.
+#include "button/button_widget.h"
+#include "cutting/presets.h"
+#include "cutting/unique_fd.h"
+#include "mainwindow/dialogs.h"
+#include "mainwindow/form1.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QTimer>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <fcntl.h>
+#include <filesystem>
+#include <functional>
+#include <spawn.h>
+#include <stdexcept>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+extern char** environ;
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+constexpr std::int64_t kCopyBytes = std::int64_t{1} << 30;
+constexpr std::int64_t kBlockBytes = 4096;
+constexpr std::int64_t kBlocks = kCopyBytes / kBlockBytes;
+constexpr int kRuns = 5;
+constexpr int kTickMs = 10;
+constexpr std::int64_t kPresetSectors = 2297888; // Option1, selected at start
+
+class TempDir {
+  public:
+    TempDir() {
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "bench-window-XXXXXX").string();
+        if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
+        path_ = pattern;
+    }
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+    ~TempDir() {
+        std::error_code ec;
+        std::filesystem::remove_all(path_, ec);
+    }
+    std::string file(const char* name) const { return (path_ / name).string(); }
+
+  private:
+    std::filesystem::path path_;
+};
+
+// Answers the window's dialogs without showing any: the two paths, and the boxes recorded.
+class BenchDialogs final : public form1::Form1Dialogs {
+  public:
+    BenchDialogs(std::string source, std::string output, std::string& lastBox)
+        : source_(std::move(source)), output_(std::move(output)), lastBox_(lastBox) {}
+    QString ShowOpen(QWidget*, const form1::FileDialogSetup&) override {
+        return QString::fromStdString(source_);
+    }
+    QString ShowSave(QWidget*, const form1::FileDialogSetup&) override {
+        return QString::fromStdString(output_);
+    }
+    void MsgBox(QWidget*, const QString& text, const QString& title) override {
+        lastBox_ = (title + ": " + text).toStdString();
+    }
+    void ErrorBox(QWidget*, int number, const QString& description) override {
+        lastBox_ = "error " + std::to_string(number) + ": " + description.toStdString();
+    }
+
+  private:
+    std::string source_;
+    std::string output_;
+    std::string& lastBox_;
+};
+
+// 1 GiB of non-zero data, committed so that it is cached and clean, then a hole up to the
+// preset's size so that the window's preset check passes.
+void makeSource(const std::string& path) {
+    const cutting::UniqueFd fd(
+        ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
+    std::vector<char> chunk(1 << 20);
+    for (std::size_t i = 0; i < chunk.size(); ++i) chunk[i] = static_cast<char>(i * 7 + 1);
+    for (std::int64_t done = 0; done < kCopyBytes; done += std::ssize(chunk))
+        if (::write(fd.get(), chunk.data(), chunk.size()) != std::ssize(chunk))
+            throw std::runtime_error("cannot write the source");
+    if (::ftruncate(fd.get(), kPresetSectors * cutting::kSectorBytes) != 0)
+        throw std::runtime_error("cannot size the source");
+    ::fdatasync(fd.get());
+}
+
+// Commits the output between runs, so that every run writes into clean cached pages.
+void settle(const std::string& path) {
+    const cutting::UniqueFd fd(::open(path.c_str(), O_WRONLY | O_CLOEXEC));
+    if (fd.valid()) ::fdatasync(fd.get());
+}
+
+double seconds(const std::function<void()>& action) {
+    const auto start = Clock::now();
+    action();
+    return std::chrono::duration<double>(Clock::now() - start).count();
+}
+
+void runDd(const std::string& src, const std::string& dst) {
+    std::vector<std::string> args = {
+        "dd",           "if=" + src,  "of=" + dst, "bs=4096", "count=" + std::to_string(kBlocks),
+        "conv=notrunc", "status=none"};
+    std::vector<char*> argv;
+    for (std::string& arg : args) argv.push_back(arg.data());
+    argv.push_back(nullptr);
+    pid_t pid = 0;
+    if (::posix_spawnp(&pid, "dd", nullptr, nullptr, argv.data(), environ) != 0)
+        throw std::runtime_error("cannot start dd");
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) throw std::runtime_error("dd failed");
+}
+
+template <typename T>
+T& control(QWidget& form, const char* name) {
+    auto* widget = form.findChild<T*>(QString::fromLatin1(name));
+    if (widget == nullptr) throw std::runtime_error(std::string("no control ") + name);
+    return *widget;
+}
+
+// One cut through "Start Cutting"; returns the longest gap between two timer ticks, in ms.
+double cutInWindow(Form1& form, const std::string& lastBox) {
+    QTimer ticker;
+    ticker.setInterval(kTickMs);
+    ticker.setTimerType(Qt::PreciseTimer);
+    auto last = Clock::now();
+    double longest = 0;
+    QObject::connect(&ticker, &QTimer::timeout, [&] {
+        const auto now = Clock::now();
+        longest = std::max(longest, std::chrono::duration<double, std::milli>(now - last).count());
+        last = now;
+    });
+    ticker.start();
+    last = Clock::now();
+    control<ChameleonButtonWidget>(form, "chameleonButton3").click();
+    ticker.stop();
+    if (lastBox != "Info: Process Successfully!!!")
+        throw std::runtime_error("the cut did not succeed: " + lastBox);
+    return longest;
+}
+
+double median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    try {
+        const TempDir dir;
+        const std::string src = dir.file("source.ISO");
+        const std::string dst = dir.file("output.ISO");
+        makeSource(src);
+
+        std::string lastBox;
+        Form1 form(std::make_unique<BenchDialogs>(src, dst, lastBox));
+        form.show();
+        QApplication::processEvents();
+        control<ChameleonButtonWidget>(form, "chameleonButton1").click();
+        control<ChameleonButtonWidget>(form, "chameleonButton2").click();
+        control<QLineEdit>(form, "Text3")
+            .setText(QString::number(kCopyBytes / cutting::kSectorBytes - kPresetSectors));
+
+        std::vector<double> dd, window;
+        double longestGap = 0;
+        for (int run = -1; run < kRuns; ++run) { // run -1 warms up and is not counted
+            const double d = seconds([&] { runDd(src, dst); });
+            settle(dst);
+            double gap = 0;
+            const double w = seconds([&] { gap = cutInWindow(form, lastBox); });
+            settle(dst);
+            if (std::filesystem::file_size(dst) != static_cast<std::uintmax_t>(kCopyBytes))
+                throw std::runtime_error("the output is not 1 GiB");
+            if (run < 0) continue;
+            dd.push_back(d);
+            window.push_back(w);
+            longestGap = std::max(longestGap, gap);
+        }
+
+        const double ddMedian = median(dd), windowMedian = median(window);
+        std::printf("copy: %lld blocks of %lld bytes (1 GiB), %d runs each\n",
+                    static_cast<long long>(kBlocks), static_cast<long long>(kBlockBytes), kRuns);
+        std::printf("dd median: %.3f s\n", ddMedian);
+        std::printf("window median: %.3f s\n", windowMedian);
+        std::printf("longest gap ms: %.0f\n", longestGap);
+        std::printf("ratio window/dd: %.2f\n", windowMedian / ddMedian);
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "bench_window: %s\n", e.what());
+        return 1;
+    }
+    return 0;
+}
