@@ -3,6 +3,7 @@
 // (null progress sink, empty pump) against `dd bs=4096 conv=notrunc` doing the same, and the
 // job again with a real event-loop pass per block as the window runs it. It prints the median
 // seconds of each and, last, the ratio of the job to dd.
+#include "common/temp_files.h"
 #include "cutting/cut_job.h"
 #include "cutting/presets.h"
 #include "cutting/random.h"
@@ -31,26 +32,6 @@ constexpr std::int64_t kCopyBytes = std::int64_t{1} << 30;
 constexpr std::int64_t kBlocks = kCopyBytes / cutting::kBlockBytes;
 constexpr int kRuns = 5;
 constexpr std::int64_t kPresetSectors = 2297888; // Option1
-
-class TempDir {
-  public:
-    TempDir() {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "bench-cut-XXXXXX").string();
-        if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
-        path_ = pattern;
-    }
-    TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
-    ~TempDir() {
-        std::error_code ec;
-        std::filesystem::remove_all(path_, ec);
-    }
-    std::string file(const char* name) const { return (path_ / name).string(); }
-
-  private:
-    std::filesystem::path path_;
-};
 
 class NullProgress : public cutting::ProgressSink {
   public:
@@ -140,7 +121,7 @@ double median(std::vector<double> values) {
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     try {
-        const TempDir dir;
+        const qdct::test::TempDir dir("bench-cut");
         const std::string src = dir.file("source.iso");
         const std::string dst = dir.file("output.iso");
         makeSource(src, kCopyBytes + (std::int64_t{1} << 20));
