@@ -4,25 +4,35 @@
 
 #include "test_files.h"
 
-#include <fcntl.h>
+#include <functional>
 #include <gtest/gtest.h>
-#include <sys/file.h>
 #include <unistd.h>
 
 namespace cutting {
 namespace {
 
-using test::Bytes;
-using test::errorOf;
+using namespace test;
 
-const std::string CRLF = "\r\n";
-
-off_t positionOf(const Random& file) {
-    return ::lseek(file.FileHandle(), 0, SEEK_CUR);
+// The raised text of an error that quotes the system's code and its text.
+std::string fileError(int number, const std::string& head, int code, const std::string& text) {
+    return std::to_string(number) + " Win32File Object: " + head + CRLF + "Error " +
+           std::to_string(code) + CRLF + text;
+}
+std::string refusedOpen(const std::string& path, int code, const std::string& text) {
+    return fileError(45602, "Error opening '" + path + "'.", code, text);
 }
 
-void expectNoOpenFile(Random& file) {
-    const std::vector<std::function<void()>> members = {
+class RandomTest : public ::testing::Test {
+  protected:
+    off_t position() const { return ::lseek(file.FileHandle(), 0, SEEK_CUR); }
+
+    TempDir dir;
+    std::string path = dir.file("image.iso");
+    Random file;
+};
+
+TEST_F(RandomTest, ClosedObjectRaises45603FromEveryMemberButTheOpens) {
+    const std::function<void()> members[] = {
         [&] { file.FileHandle(); },         [&] { file.FileName(); },
         [&] { file.AutoFlush(); },          [&] { file.AutoFlush(true); },
         [&] { file.CloseFile(); },          [&] { file.ReadBytes(1); },
@@ -30,240 +40,135 @@ void expectNoOpenFile(Random& file) {
         [&] { file.SeekAbsolute(0, 0); },   [&] { file.SeekRelative(0); },
         [&] { file.SetEndOfFile(); },
     };
-    EXPECT_FALSE(file.IsOpen());
-    for (const auto& member : members) {
-        const FileError e = errorOf(member);
-        EXPECT_EQ(e.number(), 45603);
-        EXPECT_EQ(e.source(), "Win32File Object");
-        EXPECT_EQ(e.description(), "There is no open file.");
+    for (int round = 0; round < 2; ++round) {
+        EXPECT_FALSE(file.IsOpen());
+        for (std::size_t i = 0; i < std::size(members); ++i)
+            EXPECT_EQ(raised(members[i]), "45603 Win32File Object: There is no open file.") << i;
+        file.OpenFile(path); // the second round checks a closed file
+        file.AutoFlush(true);
+        file.CloseFile();
     }
-}
-
-TEST(Random, ClosedObjectRaises45603FromEveryMemberButTheOpens) {
-    test::TempDir dir;
-    Random file;
-    expectNoOpenFile(file);
-
-    file.OpenFile(dir.file("a.iso"));
-    file.AutoFlush(true);
-    EXPECT_EQ(file.FileName(), dir.file("a.iso"));
-    file.CloseFile();
-    expectNoOpenFile(file);
-
-    file.OpenFileRead(dir.file("a.iso"));
+    file.OpenFileRead(path);
     EXPECT_FALSE(file.AutoFlush()); // reset by the close
 }
 
-TEST(Random, OpenFileCreatesMissingFilesAndNeverTruncates) {
-    test::TempDir dir;
-    Random file;
-    file.OpenFile(dir.file("new.iso"));
-    EXPECT_TRUE(std::filesystem::exists(dir.file("new.iso")));
-    EXPECT_EQ(std::filesystem::file_size(dir.file("new.iso")), 0u);
+TEST_F(RandomTest, OpenFileCreatesOrKeepsTheFileAndReadsPadWithZeros) {
+    file.OpenFile(path);
+    EXPECT_EQ(std::filesystem::file_size(path), 0u);
     file.CloseFile();
-
-    test::writeFile(dir.file("ten.iso"), test::pattern(10));
-    file.OpenFile(dir.file("ten.iso"));
-    EXPECT_EQ(positionOf(file), 0);
-    file.WriteBytes(Bytes{0xA0, 0xA1, 0xA2, 0xA3});
+    writeFile(path, pattern(100));
+    file.OpenFile(path);
+    EXPECT_EQ(position(), 0);
+    file.WriteBytes(Bytes(4, 0));
     file.CloseFile();
-    Bytes expected = test::pattern(10);
-    std::copy_n(Bytes{0xA0, 0xA1, 0xA2, 0xA3}.begin(), 4, expected.begin());
-    EXPECT_EQ(test::readFile(dir.file("ten.iso")), expected);
-}
+    Bytes expected = pattern(100);
+    std::fill_n(expected.begin(), 4, 0);
+    EXPECT_EQ(readFile(path), expected); // not truncated
 
-TEST(Random, RefusedAndRepeatedOpensDescribeThemselves) {
-    test::TempDir dir;
-    Random file;
-    const std::string missing = dir.file("missing.iso");
-    FileError e = errorOf([&] { file.OpenFileRead(missing); });
-    EXPECT_EQ(e.number(), 45602);
-    EXPECT_EQ(e.source(), "Win32File Object");
-    EXPECT_EQ(e.description(), "Error opening '" + missing + "'." + CRLF + "Error 2" + CRLF +
-                                   "No such file or directory");
-    EXPECT_FALSE(file.IsOpen());
-    EXPECT_EQ(file.LastSystemError(), 2);
-
-    e = errorOf([&] { file.OpenFileRead(dir.file("")); }); // the folder itself
-    EXPECT_EQ(e.number(), 45602);
-    EXPECT_NE(e.description().find(CRLF + "Error 21" + CRLF + "Is a directory"), std::string::npos);
-
-    e = errorOf([&] { file.OpenFile(std::string("a\0b", 3)); });
-    EXPECT_EQ(e.number(), 45602);
-    EXPECT_FALSE(std::filesystem::exists("a"));
-
-    const std::string first = dir.file("first.iso");
-    test::writeFile(first, test::pattern(8));
-    file.OpenFileRead(first);
-    e = errorOf([&] { file.OpenFile(dir.file("second.iso")); });
-    EXPECT_EQ(e.number(), 45601);
-    EXPECT_EQ(e.description(), "The file '" + first + "' is already open."); // last call succeeded
-    EXPECT_EQ(file.FileName(), first);
-    EXPECT_EQ(file.ReadBytes(8), test::pattern(8));
-    EXPECT_FALSE(std::filesystem::exists(dir.file("second.iso")));
-}
-
-TEST(Random, ErrorTextsFrameTheSystemText) {
-    EXPECT_EQ(systemErrorText(2), "No such file or directory");
-    EXPECT_EQ(systemErrorText(123456), "Unknown Error.");
-    EXPECT_EQ(describeFileError(45601, "x.iso", 123456), "The file 'x.iso' is already open." +
-                                                             CRLF + "Error 123456" + CRLF +
-                                                             "Unknown Error.");
-}
-
-TEST(Random, ReadBytesPadsWithZeroPastTheEnd) {
-    test::TempDir dir;
-    test::writeFile(dir.file("src.iso"), test::pattern(4196));
-    Random file;
-    file.OpenFileRead(dir.file("src.iso"));
-    EXPECT_EQ(file.ReadBytes(4096), Bytes(test::pattern(4096)));
-    Bytes tail(4096, 0);
-    std::copy_n(test::pattern(4196).begin() + 4096, 100, tail.begin());
-    EXPECT_EQ(file.ReadBytes(4096), tail);
+    file.OpenFileRead(path);
+    expected.resize(4096, 0);
+    EXPECT_EQ(file.ReadBytes(4096), expected);
     EXPECT_EQ(file.ReadBytes(4096), Bytes(4096, 0));
-    EXPECT_TRUE(file.ReadBytes(0).empty());
     EXPECT_TRUE(file.ReadBytes(-5).empty());
 }
 
-TEST(Random, ExclusiveOpenRefusesEveryOtherOpenSharedOpensCoexist) {
-    test::TempDir dir;
-    const std::string path = dir.file("image.iso");
-    test::writeFile(path, test::pattern(16));
-    const std::string otherProcessLocks = "flock -n '" + path + "' true";
+TEST_F(RandomTest, RefusedAndRepeatedOpensDescribeThemselves) {
+    EXPECT_EQ(raised([&] { file.OpenFileRead(path); }),
+              refusedOpen(path, 2, "No such file or directory"));
+    EXPECT_EQ(raised([&] { file.OpenFileRead(dir.file("")); }),
+              refusedOpen(dir.file(""), 21, "Is a directory"));
+    // A C path would end at the NUL and name "a".
+    EXPECT_EQ(raised([&] { file.OpenFile(std::string("a\0b", 3)); }).substr(0, 6), "45602 ");
+    EXPECT_FALSE(std::filesystem::exists("a"));
 
-    Random writer, other;
-    writer.OpenFile(path);
-    for (auto open : {&Random::OpenFile, &Random::OpenFileRead}) {
-        const FileError e = errorOf([&] { (other.*open)(path); });
-        EXPECT_EQ(e.number(), 45602);
-        EXPECT_EQ(e.description(), "Error opening '" + path + "'." + CRLF + "Error 11" + CRLF +
-                                       "Resource temporarily unavailable");
-        EXPECT_FALSE(other.IsOpen());
-    }
-    EXPECT_NE(std::system(otherProcessLocks.c_str()), 0);
-    writer.CloseFile();
-    EXPECT_EQ(std::system(otherProcessLocks.c_str()), 0);
-
-    Random reader;
-    reader.OpenFileRead(path);
-    other.OpenFileRead(path); // readers share
-    EXPECT_EQ(errorOf([&] { writer.OpenFile(path); }).number(), 45602);
-    reader.CloseFile();
-    other.CloseFile();
-
-    // A holder outside this object (here a descriptor locked directly) refuses it too.
-    {
-        const UniqueFd holder(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
-        ASSERT_EQ(::flock(holder.get(), LOCK_EX | LOCK_NB), 0);
-        EXPECT_EQ(errorOf([&] { reader.OpenFileRead(path); }).number(), 45602);
-    }
-    // Destroying an open object releases the file.
-    {
-        Random transient;
-        transient.OpenFile(path);
-    }
-    writer.OpenFile(path);
+    writeFile(path, pattern(8));
+    file.OpenFileRead(path);
+    EXPECT_EQ(raised([&] { file.OpenFile(dir.file("second.iso")); }),
+              "45601 Win32File Object: The file '" + path + "' is already open."); // no suffix
+    EXPECT_EQ(file.ReadBytes(8), pattern(8));
+    EXPECT_FALSE(std::filesystem::exists(dir.file("second.iso")));
+    EXPECT_EQ(systemErrorText(123456), "Unknown Error."); // a code the system has no text for
 }
 
-TEST(Random, PositionsBeyond4GBOnASparseFile) {
-    test::TempDir dir;
-    Random file;
-    file.OpenFile(dir.file("sparse.iso"));
-    file.SeekAbsolute(1, 0);
-    EXPECT_EQ(positionOf(file), 4294967296);
-    file.WriteBytes(Bytes{1, 2, 3});
-    EXPECT_EQ(std::filesystem::file_size(dir.file("sparse.iso")), 4294967299u);
+TEST_F(RandomTest, ExclusiveOpenRefusesEveryOtherOpenSharedOpensCoexist) {
+    writeFile(path, pattern(16));
+    const std::string otherProcessLocks = "flock -n '" + path + "' true";
+    const std::string busy = refusedOpen(path, 11, "Resource temporarily unavailable");
+    Random other, reader;
+    file.OpenFile(path);
+    EXPECT_EQ(raised([&] { other.OpenFile(path); }), busy);
+    EXPECT_EQ(raised([&] { other.OpenFileRead(path); }), busy);
+    EXPECT_NE(std::system(otherProcessLocks.c_str()), 0);
+    file.CloseFile();
+    EXPECT_EQ(std::system(otherProcessLocks.c_str()), 0);
 
-    file.SeekAbsolute(0, -1);
-    EXPECT_EQ(positionOf(file), 4294967295);
-    EXPECT_EQ(file.ReadBytes(3), (Bytes{0, 1, 2}));
-    file.SeekAbsolute(1, 2);
-    EXPECT_EQ(file.ReadBytes(4), (Bytes{3, 0, 0, 0}));
+    reader.OpenFileRead(path);
+    other.OpenFileRead(path); // readers share
+    EXPECT_EQ(raised([&] { file.OpenFile(path); }), busy);
+    reader.CloseFile();
+    other.CloseFile();
+    {
+        Random transient; // destroyed while open: releases the file
+        transient.OpenFile(path);
+    }
+    file.OpenFile(path);
+}
+
+TEST_F(RandomTest, PositionsBeyond4GBOnASparseFile) {
+    file.OpenFile(path);
+    file.SeekAbsolute(1, 0); // 4294967296
+    file.WriteBytes(Bytes{1, 2, 3});
+    EXPECT_EQ(std::filesystem::file_size(path), 4294967299u);
+    file.SeekAbsolute(0, -1); // 4294967295
+    EXPECT_EQ(file.ReadBytes(5), (Bytes{0, 1, 2, 3, 0}));
     file.SeekAbsolute(-1, 0); // before the start: not reported, position kept
-    EXPECT_EQ(positionOf(file), 4294967299);
+    EXPECT_EQ(position(), 4294967299);
     EXPECT_EQ(file.LastSystemError(), EINVAL);
 
     // Relative moves keep their 32-bit result contract.
     file.SeekAbsolute(0, -11);
     file.SeekRelative(10);
-    EXPECT_EQ(positionOf(file), 4294967295);
-    FileError e = errorOf([&] { file.SeekRelative(2); });
-    EXPECT_EQ(e.number(), 45604);
-    EXPECT_EQ(e.description(), "Seek Error." + CRLF + "Error 75." + CRLF + "75");
-    EXPECT_EQ(positionOf(file), 4294967295);
+    EXPECT_EQ(position(), 4294967295);
+    EXPECT_EQ(raised([&] { file.SeekRelative(2); }),
+              "45604 Win32File Object: Seek Error." + CRLF + "Error 75." + CRLF + "75");
+    EXPECT_EQ(position(), 4294967295);
     file.SeekAbsolute(0, 5);
-    e = errorOf([&] { file.SeekRelative(-6); });
-    EXPECT_EQ(e.description(), "Seek Error." + CRLF + "Error 22." + CRLF + "22");
+    EXPECT_EQ(raised([&] { file.SeekRelative(-6); }),
+              "45604 Win32File Object: Seek Error." + CRLF + "Error 22." + CRLF + "22");
     file.SeekRelative(-5);
-    EXPECT_EQ(positionOf(file), 0);
+    EXPECT_EQ(position(), 0);
 }
 
-TEST(Random, FailedReadsWritesAndClosesAreRaised) {
-    test::TempDir dir;
-    Random file;
-
-    // Reading unmapped memory of this process fails with EIO.
-    file.OpenFileRead("/proc/self/mem");
-    FileError e = errorOf([&] { file.ReadBytes(16); });
-    EXPECT_EQ(e.number(), 45605);
-    EXPECT_EQ(e.description(),
-              "Error reading '/proc/self/mem'." + CRLF + "Error 5" + CRLF + "Input/output error");
+TEST_F(RandomTest, FailedReadsWritesClosesAndCutsAreRaised) {
+    file.OpenFileRead("/proc/self/mem"); // reading unmapped memory fails with EIO
+    EXPECT_EQ(raised([&] { file.ReadBytes(16); }),
+              fileError(45605, "Error reading '/proc/self/mem'.", 5, "Input/output error"));
     file.CloseFile();
-
     file.OpenFile("/dev/full");
-    e = errorOf([&] { file.WriteBytes(Bytes(4096, 7)); });
-    EXPECT_EQ(e.number(), 45606);
-    EXPECT_EQ(e.source(), "Win32File Object");
-    EXPECT_EQ(e.description(),
-              "Error writing '/dev/full'." + CRLF + "Error 28" + CRLF + "No space left on device");
+    EXPECT_EQ(raised([&] { file.WriteBytes(Bytes(4096, 7)); }),
+              fileError(45606, "Error writing '/dev/full'.", 28, "No space left on device"));
+    file.SetEndOfFile(); // a device has no length to set
     file.CloseFile();
 
-    const std::string limited = dir.file("limited.iso");
+    std::string shortWrite;
     {
-        const test::FileSizeLimit limit(10000);
-        file.OpenFile(limited);
-        file.WriteBytes(Bytes(4096, 7));
-        file.WriteBytes(Bytes(4096, 7));
-        e = errorOf([&] { file.WriteBytes(Bytes(4096, 7)); }); // short, then refused
+        const FileSizeLimit limit(10000);
+        file.OpenFile(path);
+        file.WriteBytes(Bytes(8192, 7));
+        shortWrite = raised([&] { file.WriteBytes(Bytes(4096, 7)); }); // short, then refused
         file.CloseFile();
     }
-    EXPECT_EQ(e.number(), 45606);
-    EXPECT_EQ(e.description(),
-              "Error writing '" + limited + "'." + CRLF + "Error 27" + CRLF + "File too large");
-    EXPECT_EQ(std::filesystem::file_size(limited), 10000u);
-
-    // A close that the system reports as failed still releases the object.
-    file.OpenFile(limited);
-    ::close(file.FileHandle());
-    e = errorOf([&] { file.CloseFile(); });
-    EXPECT_EQ(e.number(), 45608);
-    EXPECT_EQ(e.description(),
-              "Error closing '" + limited + "'." + CRLF + "Error 9" + CRLF + "Bad file descriptor");
-    EXPECT_FALSE(file.IsOpen());
-}
-
-TEST(Random, SetEndOfFileCutsAtThePosition) {
-    test::TempDir dir;
-    const std::string path = dir.file("long.iso");
-    test::writeFile(path, test::pattern(100));
-    Random file;
-    file.OpenFile(path);
-    file.WriteBytes(Bytes(30, 9));
-    file.SetEndOfFile();
-    file.CloseFile();
-    EXPECT_EQ(test::readFile(path), Bytes(30, 9));
+    EXPECT_EQ(shortWrite, fileError(45606, "Error writing '" + path + "'.", 27, "File too large"));
+    EXPECT_EQ(std::filesystem::file_size(path), 10000u);
 
     file.OpenFileRead(path);
     file.SeekAbsolute(0, 10);
-    const FileError e = errorOf([&] { file.SetEndOfFile(); });
-    EXPECT_EQ(e.number(), 45609);
-    EXPECT_EQ(
-        e.description().rfind("Error setting the end of '" + path + "'." + CRLF + "Error ", 0), 0u);
-    EXPECT_EQ(std::filesystem::file_size(path), 30u);
-
-    file.CloseFile();
-    file.OpenFile("/dev/null"); // a device has no length to set
-    file.SetEndOfFile();
+    EXPECT_EQ(raised([&] { file.SetEndOfFile(); }),
+              fileError(45609, "Error setting the end of '" + path + "'.", 22, "Invalid argument"));
+    ::close(file.FileHandle()); // a failed close still releases the object
+    EXPECT_EQ(raised([&] { file.CloseFile(); }),
+              fileError(45608, "Error closing '" + path + "'.", 9, "Bad file descriptor"));
+    EXPECT_FALSE(file.IsOpen());
 }
 
 } // namespace
