@@ -90,14 +90,9 @@ Form1::Form1(std::unique_ptr<form1::Form1Dialogs> dialogs, QWidget* parent)
     // Centred on the screen at start.
     if (const QScreen* screen = this->screen())
         move(screen->availableGeometry().center() - rect().center());
-    Form_Load();
 }
 
 Form1::~Form1() = default;
-
-void Form1::Form_Load() {
-    // SourceFile and OutputFile are members: they exist, closed, from here to the unload.
-}
 
 void Form1::Form_Unload() {
     // The job closes both files however it ends; close anything still open all the same.

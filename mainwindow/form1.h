@@ -39,7 +39,6 @@ class Form1 : public QWidget {
     void closeEvent(QCloseEvent* event) override;
 
   private:
-    void Form_Load();
     void Form_Unload();
     void chameleonButton1_Click(); // browse for the source, show its sector count
     void chameleonButton2_Click(); // browse for the output
@@ -55,6 +54,7 @@ class Form1 : public QWidget {
 
     std::unique_ptr<Ui::Form1> ui_;
     std::unique_ptr<form1::Form1Dialogs> dialogs_;
+    // Created with the window, closed, and released with it; open only while a cut runs.
     cutting::Random SourceFile;
     cutting::Random OutputFile;
     cutting::CutJob job_{SourceFile, OutputFile};

@@ -1,11 +1,13 @@
 // Helpers for the window's tests: scripted dialogs that answer the file dialogs and record the
-// message boxes, a temporary folder, image files with a known pattern (sparse when large), a
-// file-size limit, and a fixture holding a shown Form1 with its controls by name.
+// message boxes, a temporary folder, image files with a known pattern (sparse when large), and
+// a fixture holding a shown Form1 with its controls by name.
 #pragma once
 
+#include "cutting/test_files.h"
 #include "mainwindow/dialogs.h"
 #include "mainwindow/form1.h"
 
+#include "button/button_widget.h"
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -13,8 +15,6 @@
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTest>
-#include <button/button_widget.h>
-#include <csignal>
 #include <cstdint>
 #include <deque>
 #include <filesystem>
@@ -24,7 +24,6 @@
 #include <iterator>
 #include <stdexcept>
 #include <string>
-#include <sys/resource.h>
 #include <vector>
 
 namespace form1::test {
@@ -121,28 +120,7 @@ inline Bytes readFile(const QString& path) {
     return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-// Lowers the file-size limit with SIGXFSZ ignored, so that a write past it fails with EFBIG;
-// restores both on destruction.
-class FileSizeLimit {
-  public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        ::getrlimit(RLIMIT_FSIZE, &saved_);
-        savedHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit lowered = saved_;
-        lowered.rlim_cur = bytes;
-        ::setrlimit(RLIMIT_FSIZE, &lowered);
-    }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-    ~FileSizeLimit() {
-        ::setrlimit(RLIMIT_FSIZE, &saved_);
-        std::signal(SIGXFSZ, savedHandler_);
-    }
-
-  private:
-    rlimit saved_{};
-    void (*savedHandler_)(int) = nullptr;
-};
+using cutting::test::FileSizeLimit; // lowers the file-size limit so that writes fail
 
 // The sectors of the Option1 preset; a source of this many sectors passes the preset check.
 inline constexpr std::uintmax_t kOption1Sectors = 2297888;
