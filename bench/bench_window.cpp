@@ -5,6 +5,7 @@
 // its ticks: the longest the window went without handling its events. It prints the medians,
 // `longest gap ms: N` and, last, the ratio of the window to dd.
 #include "button/button_widget.h"
+#include "common/temp_files.h"
 #include "cutting/presets.h"
 #include "cutting/unique_fd.h"
 #include "mainwindow/dialogs.h"
@@ -40,26 +41,6 @@ constexpr std::int64_t kBlocks = kCopyBytes / kBlockBytes;
 constexpr int kRuns = 5;
 constexpr int kTickMs = 10;
 constexpr std::int64_t kPresetSectors = 2297888; // Option1, selected at start
-
-class TempDir {
-  public:
-    TempDir() {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "bench-window-XXXXXX").string();
-        if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
-        path_ = pattern;
-    }
-    TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
-    ~TempDir() {
-        std::error_code ec;
-        std::filesystem::remove_all(path_, ec);
-    }
-    std::string file(const char* name) const { return (path_ / name).string(); }
-
-  private:
-    std::filesystem::path path_;
-};
 
 // Answers the window's dialogs without showing any: the two paths, and the boxes recorded.
 class BenchDialogs final : public form1::Form1Dialogs {
@@ -166,7 +147,7 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     try {
-        const TempDir dir;
+        const qdct::test::TempDir dir("bench-window");
         const std::string src = dir.file("source.ISO");
         const std::string dst = dir.file("output.ISO");
         makeSource(src);

@@ -3,7 +3,7 @@
 // a fixture holding a shown Form1 with its controls by name.
 #pragma once
 
-#include "cutting/test_files.h"
+#include "common/temp_files.h"
 #include "mainwindow/dialogs.h"
 #include "mainwindow/form1.h"
 
@@ -78,24 +78,13 @@ class FakeDialogs final : public Form1Dialogs {
     DialogScript& s_;
 };
 
+// The shared scratch folder, naming its files as the window's text boxes hold them.
 class TempDir {
   public:
-    TempDir() {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "form1-test-XXXXXX").string();
-        if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
-        path_ = pattern;
-    }
-    TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
-    ~TempDir() {
-        std::error_code ec;
-        std::filesystem::remove_all(path_, ec);
-    }
-    QString file(const char* name) const { return QString::fromStdString((path_ / name).string()); }
+    QString file(const char* name) const { return QString::fromStdString(dir_.file(name)); }
 
   private:
-    std::filesystem::path path_;
+    qdct::test::TempDir dir_{"form1-test"};
 };
 
 // n bytes that differ from their neighbours and from zero.
@@ -120,7 +109,7 @@ inline Bytes readFile(const QString& path) {
     return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-using cutting::test::FileSizeLimit; // lowers the file-size limit so that writes fail
+using qdct::test::FileSizeLimit; // lowers the file-size limit so that writes fail
 
 // The sectors of the Option1 preset; a source of this many sectors passes the preset check.
 inline constexpr std::uintmax_t kOption1Sectors = 2297888;
