@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xdotool x11-utils
-  fonts-dejavu-core
+  fonts-dejavu-core fonts-dejavu-extra
 )
 
 missing=()
