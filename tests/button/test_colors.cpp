@@ -5,7 +5,9 @@
 #include "button/system_colors.h"
 #include "test_host.h"
 
+#include <array>
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace chameleon {
 namespace {
@@ -16,48 +18,35 @@ constexpr OleColor SystemIndex(int index) {
     return 0x80000000u | static_cast<OleColor>(index);
 }
 
+constexpr Rgb SystemHighlight = rgb(10, 36, 106);
+constexpr Rgb SystemHotFill = rgb(179, 187, 208); // LightenColor(SystemHighlight, 176)
+
 struct ColorsTest : ::testing::Test {
     TestHost host;
     Control c{host};
 };
 
-TEST_F(ColorsTest, OffsetColorPlainForm) {
-    EXPECT_EQ(OffsetColor(c, 0xC8D0D4, 31), 0xE7EFF3);
-    EXPECT_EQ(OffsetColor(c, 0xFFFFFF, 47), 0xFFFFFF);
-    EXPECT_EQ(OffsetColor(c, 0x000000, -64), 0x000000);
-    EXPECT_EQ(OffsetColor(c, 0x808080, 48), 0xB0B0B0);
-    EXPECT_EQ(OffsetColor(c, 0x808080, -64), 0x404040);
-    for (Rgb color : {0x000000, 0x123456, 0xFFFFFF, 0x0000FF, 0xC8D0D4}) {
-        EXPECT_EQ(OffsetColor(c, color, 0), color);
-        EXPECT_EQ(OffsetColor(c, color, 0, true), color);
+TEST_F(ColorsTest, OffsetColor) {
+    // Colour, offset, proportional, SoftBevel, result. The proportional form scales only blue
+    // (128 + (128 * 48) \ 192 = 160; 200 - (200 * 64) \ 192 = 134); channels are clamped by the
+    // direction of the move only; SoftBevel halves the offset truncating toward zero
+    // (31 -> 15, -1 -> 0, 47 -> 23, -104 -> -52), in both forms.
+    const std::tuple<Rgb, std::int32_t, bool, bool, Rgb> cases[] = {
+        {0xC8D0D4, 31, false, false, 0xE7EFF3},  {0xFFFFFF, 47, false, false, 0xFFFFFF},
+        {0x000000, -64, false, false, 0x000000}, {0x808080, 48, false, false, 0xB0B0B0},
+        {0x808080, -64, false, false, 0x404040}, {0x123456, 0, false, false, 0x123456},
+        {0x123456, 0, true, false, 0x123456},    {0x808080, 48, true, false, 0xA0B0B0},
+        {0x0000FF, -64, true, false, 0x0000BF},  {0xC86464, -64, true, false, 0x862424},
+        {0xFF0AFA, 10, false, false, 0xFF14FF},  {0x00C805, -10, false, false, 0x00BE00},
+        {0x808080, -64, false, true, 0x606060},  {0x000000, 31, false, true, 0x0F0F0F},
+        {0x808080, -1, false, true, 0x808080},   {0x808080, 47, false, true, 0x979797},
+        {0xFFFFFF, -104, false, true, 0xCBCBCB}, {0x808080, 48, true, true, 0x909898},
+    };
+    for (auto [color, offset, proportional, soft, expected] : cases) {
+        c.r.SoftBevel = soft;
+        EXPECT_EQ(OffsetColor(c, color, offset, proportional), expected)
+            << std::hex << color << std::dec << " " << offset << " " << proportional << soft;
     }
-}
-
-TEST_F(ColorsTest, OffsetColorScalesOnlyBlueProportionally) {
-    EXPECT_EQ(OffsetColor(c, 0x808080, 48, true), 0xA0B0B0);
-    // Blue 0 scales to 0; red takes the plain offset.
-    EXPECT_EQ(OffsetColor(c, 0x0000FF, -64, true), 0x0000BF);
-    // Blue 200 - (200 * 64) \ 192 = 200 - 66 = 134, truncating.
-    EXPECT_EQ(OffsetColor(c, rgb(100, 100, 200), -64, true), rgb(36, 36, 134));
-}
-
-TEST_F(ColorsTest, OffsetColorClampsByTheSignOfTheOffset) {
-    // A darkening never caps a channel at 255 and a lightening never lifts one to 0: only the
-    // direction of the move is clamped. Inputs are plain RGB values, so the other bound is
-    // never reached; check both ends of the range.
-    EXPECT_EQ(OffsetColor(c, rgb(250, 10, 255), 10), rgb(255, 20, 255));
-    EXPECT_EQ(OffsetColor(c, rgb(5, 200, 0), -10), rgb(0, 190, 0));
-}
-
-TEST_F(ColorsTest, SoftBevelHalvesTheOffsetTruncating) {
-    c.r.SoftBevel = true;
-    EXPECT_EQ(OffsetColor(c, 0x808080, -64), 0x606060);
-    EXPECT_EQ(OffsetColor(c, 0x000000, 31), 0x0F0F0F);   // 31 \ 2 = 15
-    EXPECT_EQ(OffsetColor(c, 0x808080, -1), 0x808080);   // -1 \ 2 = 0
-    EXPECT_EQ(OffsetColor(c, 0x808080, 47), 0x979797);   // 23
-    EXPECT_EQ(OffsetColor(c, 0xFFFFFF, -104), 0xCBCBCB); // -52
-    // The proportional form is halved too: 128 + (128 * 24) \ 192 = 144.
-    EXPECT_EQ(OffsetColor(c, 0x808080, 48, true), rgb(152, 152, 144));
 }
 
 TEST_F(ColorsTest, LightenColorBlendsTowardWhite) {
@@ -65,147 +54,88 @@ TEST_F(ColorsTest, LightenColorBlendsTowardWhite) {
     EXPECT_EQ(LightenColor(0xFFFFFF, 176), 0xFFFFFF);
     EXPECT_EQ(LightenColor(0x800000, 176), 0xD7B0B0);
     EXPECT_EQ(LightenColor(0x000000, 128), 0x808080);
-    c.r.SoftBevel = true; // no influence
-    EXPECT_EQ(LightenColor(0x800000, 176), 0xD7B0B0);
 }
 
 TEST_F(ColorsTest, ChannelOverflowRaisesTheRuntimeError) {
-    try {
-        OffsetColor(c, 0x808080, INT32_MAX);
-        FAIL() << "no overflow raised";
-    } catch (const ControlError& e) {
-        EXPECT_EQ(e.number(), OverflowErrorNumber);
-    }
+    EXPECT_THROW(OffsetColor(c, 0x808080, INT32_MAX), ControlError);
     EXPECT_THROW(OffsetColor(c, 0x800000, INT32_MAX / 2, true), ControlError);
 }
 
-TEST_F(ColorsTest, SystemColoursComeFromTheFixedClassicTable) {
-    EXPECT_EQ(SystemColor(ColorBtnFace), 0xC8D0D4);
-    EXPECT_EQ(SystemColor(Color3dLight), 0xC8D0D4);
-    EXPECT_EQ(SystemColor(ColorBtnHighlight), 0xFFFFFF);
-    EXPECT_EQ(SystemColor(ColorBtnShadow), 0x808080);
-    EXPECT_EQ(SystemColor(Color3dDkShadow), 0x404040);
-    EXPECT_EQ(SystemColor(ColorBtnText), 0x000000);
-    EXPECT_EQ(SystemColor(ColorHighlight), rgb(10, 36, 106));
-    for (int i = 0; i < SystemColorCount; ++i) {
-        EXPECT_EQ(SystemColor(i) & ~0xFFFFFF, 0) << "index " << i << " is not plain RGB";
-    }
+TEST_F(ColorsTest, OleColoursResolveThroughTheFixedClassicTable) {
+    // Plain and palette-relative RGB; the system colours the schemes read (13 highlight,
+    // 15 button face, 16 shadow, 18 text, 20 highlight, 21 dark shadow, 22 light); values that
+    // cannot be translated (indexes past the table, a palette index without a palette).
+    const std::pair<OleColor, Rgb> cases[] = {
+        {0x00123456, 0x123456}, {0x02123456, 0x123456}, {0x8000000D, 0x6A240A},
+        {0x8000000F, 0xC8D0D4}, {0x80000010, 0x808080}, {0x80000012, 0x000000},
+        {0x80000014, 0xFFFFFF}, {0x80000015, 0x404040}, {0x80000016, 0xC8D0D4},
+        {0x8000001F, 0x000000}, {0x8000FFFF, 0x000000}, {0x01000005, 0x000000},
+        {0xFFFFFFFF, 0x000000},
+    };
+    for (auto [ole, rgbValue] : cases)
+        EXPECT_EQ(TranslateOleColor(ole), rgbValue) << std::hex << ole;
+    for (int i = 0; i < SystemColorCount; ++i) EXPECT_EQ(SystemColor(i) & ~0xFFFFFF, 0) << i;
     EXPECT_EQ(SystemColor(-1), 0);
     EXPECT_EQ(SystemColor(SystemColorCount), 0);
 }
 
-TEST_F(ColorsTest, TranslateOleColor) {
-    EXPECT_EQ(TranslateOleColor(0x123456), 0x123456);
-    EXPECT_EQ(TranslateOleColor(SystemIndex(ColorBtnFace)), 0xC8D0D4);
-    EXPECT_EQ(TranslateOleColor(SystemIndex(ColorBtnText)), 0x000000);
-    EXPECT_EQ(TranslateOleColor(SystemIndex(30)), SystemColor(30));
-    EXPECT_EQ(TranslateOleColor(0x02123456), 0x123456); // palette-relative RGB
-    // Untranslatable values give black.
-    EXPECT_EQ(TranslateOleColor(SystemIndex(31)), 0);
-    EXPECT_EQ(TranslateOleColor(SystemIndex(0xFFFF)), 0);
-    EXPECT_EQ(TranslateOleColor(0x01000005), 0); // palette index without a palette
-    EXPECT_EQ(TranslateOleColor(0xFFFFFFFF), 0);
-}
+// Face, light, highlight, shadow, dark shadow, text, text over, hot frame, hot fill, mask value,
+// gradient base.
+using Derived = std::array<Rgb, 11>;
 
-TEST_F(ColorsTest, SystemSchemeForStandardSystemAndUnknownValues) {
-    c.r.BackColor = 0x0000FF; // ignored by these schemes
-    c.r.ForeColor = 0x00FF00;
-    for (int scheme : {0, 1, 5, -1}) {
-        c.r.ColorScheme = scheme;
-        ApplyColorScheme(c);
-        EXPECT_EQ(c.r.FaceColor, 0xC8D0D4) << scheme;
-        EXPECT_EQ(c.r.LightColor, 0xC8D0D4);
-        EXPECT_EQ(c.r.HighlightColor, 0xFFFFFF);
-        EXPECT_EQ(c.r.ShadowColor, 0x808080);
-        EXPECT_EQ(c.r.DarkShadowColor, 0x404040);
-        EXPECT_EQ(c.r.TextColor, 0x000000);
-        EXPECT_EQ(c.r.TextOverColor, 0x000000);
-        EXPECT_EQ(c.r.HotFrameColor, rgb(10, 36, 106));
-        EXPECT_EQ(c.r.HotFillColor, LightenColor(rgb(10, 36, 106), 176));
-        EXPECT_EQ(c.r.GradientBase, 0xF8FFFF); // 212+48, 208+48, 200+48 clamped
+struct SchemeTest : ColorsTest {
+    SchemeTest() {
+        host.containerBack = 0x808080;
+        host.containerText = 0x00FF00;
+        c.r.ButtonType = ClassicBevel;
+        c.r.ForeColor = 0x0000FF;
+        c.r.ForeOver = 0xFF0000;
     }
+
+    Derived apply(int scheme, bool soft, OleColor back, OleColor mask) {
+        ButtonRecord& r = c.r;
+        r.ColorScheme = scheme;
+        r.SoftBevel = soft;
+        r.BackColor = back;
+        r.MaskColor = mask;
+        ApplyColorScheme(c);
+        return {r.FaceColor,       r.LightColor,     r.HighlightColor, r.ShadowColor,
+                r.DarkShadowColor, r.TextColor,      r.TextOverColor,  r.HotFrameColor,
+                r.HotFillColor,    r.MaskColorValue, r.GradientBase};
+    }
+};
+
+TEST_F(SchemeTest, EverySchemeDerivesItsColours) {
+    // The system schemes and unknown values ignore the colour properties.
+    const Derived system = {0xC8D0D4, 0xC8D0D4,        0xFFFFFF,      0x808080, 0x404040, 0,
+                            0,        SystemHighlight, SystemHotFill, 0,        0xF8FFFF};
+    for (int scheme : {0, 1, 5, -1}) EXPECT_EQ(apply(scheme, false, 0x0000FF, 0), system) << scheme;
+    // Custom derives from BackColor (a system index gives that system colour), softened by
+    // SoftBevel; classic ignores the colour properties and SoftBevel but translates the mask;
+    // container reads the parent's colours (0x808080 on 0x00FF00).
+    EXPECT_EQ(apply(SchemeCustom, false, 0x808080, 0),
+              (Derived{0x808080, 0x9F9F9F, 0xAFAFAF, 0x404040, 0, 0x0000FF, 0xFF0000, 0, 0x808080,
+                       0, 0xB0B0B0}));
+    EXPECT_EQ(apply(SchemeCustom, true, 0x808080, 0),
+              (Derived{0x808080, 0x8F8F8F, 0x979797, 0x606060, 0x202020, 0x0000FF, 0xFF0000,
+                       0x404040, 0x808080, 0, 0x989898}));
+    EXPECT_EQ(apply(SchemeCustom, false, SystemIndex(ColorBtnFace), 0),
+              (Derived{0xC8D0D4, 0xE7EFF3, 0xF7FFFF, 0x889094, 0x081014, 0x0000FF, 0xFF0000,
+                       0x485054, 0xC8D0D4, 0, 0xF8FFFF}));
+    EXPECT_EQ(apply(SchemeClassic, true, 0x0000FF, SystemIndex(ColorBtnShadow)),
+              (Derived{0xC0C0C0, 0xDFDFDF, 0xFFFFFF, 0x808080, 0, 0, 0, 0x800000, 0xD1ADAD,
+                       0x808080, 0xD8D8D8}));
+    EXPECT_EQ(apply(SchemeContainer, false, 0x0000FF, 0x123456),
+              (Derived{0x808080, 0x9F9F9F, 0xAFAFAF, 0x404040, 0, 0x00FF00, 0x00FF00,
+                       SystemHighlight, SystemHotFill, 0x123456, 0xB0B0B0}));
 }
 
-TEST_F(ColorsTest, CustomSchemeDerivesFromTheProperties) {
-    c.r.ColorScheme = SchemeCustom;
-    c.r.BackColor = 0x808080;
-    c.r.ForeColor = 0x0000FF;
-    c.r.ForeOver = 0xFF0000;
-    ApplyColorScheme(c);
-    EXPECT_EQ(c.r.FaceColor, 0x808080);
-    EXPECT_EQ(c.r.LightColor, 0x9F9F9F);
-    EXPECT_EQ(c.r.HighlightColor, 0xAFAFAF);
-    EXPECT_EQ(c.r.ShadowColor, 0x404040);
-    EXPECT_EQ(c.r.DarkShadowColor, 0x000000);
-    EXPECT_EQ(c.r.TextColor, 0x0000FF);
-    EXPECT_EQ(c.r.TextOverColor, 0xFF0000);
-    EXPECT_EQ(c.r.HotFrameColor, 0x000000);
-    EXPECT_EQ(c.r.HotFillColor, 0x808080);
-    EXPECT_EQ(c.r.GradientBase, 0xB0B0B0);
-
-    // SoftBevel softens every face-derived colour.
-    c.r.SoftBevel = true;
-    ApplyColorScheme(c);
-    EXPECT_EQ(c.r.LightColor, 0x8F8F8F);
-    EXPECT_EQ(c.r.ShadowColor, 0x606060);
-    EXPECT_EQ(c.r.HotFrameColor, 0x404040);
-    EXPECT_EQ(c.r.GradientBase, 0x989898);
-
-    // A system colour index as BackColor gives that system colour and offsets from it.
-    c.r.SoftBevel = false;
-    c.r.BackColor = SystemIndex(ColorBtnFace);
-    ApplyColorScheme(c);
-    EXPECT_EQ(c.r.FaceColor, 0xC8D0D4);
-    EXPECT_EQ(c.r.LightColor, 0xE7EFF3);
-}
-
-TEST_F(ColorsTest, ClassicSchemeIgnoresColourPropertiesButTranslatesMask) {
-    c.r.ColorScheme = SchemeClassic;
-    c.r.BackColor = 0x0000FF;
-    c.r.ForeColor = 0x00FF00;
-    c.r.ForeOver = 0xFF0000;
-    c.r.MaskColor = SystemIndex(ColorBtnShadow);
-    c.r.SoftBevel = true;
-    ApplyColorScheme(c);
-    EXPECT_EQ(c.r.FaceColor, 0xC0C0C0);
-    EXPECT_EQ(c.r.LightColor, 0xDFDFDF);
-    EXPECT_EQ(c.r.HighlightColor, 0xFFFFFF);
-    EXPECT_EQ(c.r.ShadowColor, 0x808080);
-    EXPECT_EQ(c.r.DarkShadowColor, 0);
-    EXPECT_EQ(c.r.TextColor, 0);
-    EXPECT_EQ(c.r.TextOverColor, 0);
-    EXPECT_EQ(c.r.HotFrameColor, 0x800000);
-    EXPECT_EQ(c.r.HotFillColor, 0xD1ADAD);
-    EXPECT_EQ(c.r.MaskColorValue, 0x808080);
-    EXPECT_EQ(c.r.GradientBase, 0xD8D8D8); // halved: 192 + 24
-}
-
-TEST_F(ColorsTest, ContainerSchemeReadsTheParentContext) {
-    host.containerBack = 0x808080;
-    host.containerText = 0x00FF00;
-    c.r.ColorScheme = SchemeContainer;
-    c.r.ForeColor = 0xFF; // ignored
-    ApplyColorScheme(c);
-    EXPECT_EQ(c.r.FaceColor, 0x808080);
-    EXPECT_EQ(c.r.LightColor, 0x9F9F9F);
-    EXPECT_EQ(c.r.DarkShadowColor, 0);
-    EXPECT_EQ(c.r.TextColor, 0x00FF00);
-    EXPECT_EQ(c.r.TextOverColor, 0x00FF00);
-    EXPECT_EQ(c.r.HotFrameColor, rgb(10, 36, 106));
-    EXPECT_EQ(c.r.HotFillColor, LightenColor(rgb(10, 36, 106), 176));
-}
-
-TEST_F(ColorsTest, GradientBaseIsProportionalOnlyForRoundedGradient) {
-    c.r.ColorScheme = SchemeCustom;
-    c.r.BackColor = 0x808080;
+TEST_F(SchemeTest, GradientBaseIsProportionalForRoundedGradientUntilRecomputed) {
     c.r.ButtonType = RoundedGradient;
-    ApplyColorScheme(c);
+    EXPECT_EQ(apply(SchemeCustom, false, 0x808080, 0)[10], 0xA0B0B0);
+    c.r.ButtonType = ClassicBevel; // switching the type alone keeps the old form
     EXPECT_EQ(c.r.GradientBase, 0xA0B0B0);
-    // Switching the type alone keeps the old form until the next recomputation.
-    c.r.ButtonType = ClassicBevel;
-    EXPECT_EQ(c.r.GradientBase, 0xA0B0B0);
-    ApplyColorScheme(c);
-    EXPECT_EQ(c.r.GradientBase, 0xB0B0B0);
+    EXPECT_EQ(apply(SchemeCustom, false, 0x808080, 0)[10], 0xB0B0B0);
 }
 
 } // namespace

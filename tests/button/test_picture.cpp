@@ -7,26 +7,39 @@
 #include "test_host.h"
 
 #include <QTemporaryDir>
+#include <algorithm>
 #include <gtest/gtest.h>
+#include <map>
+#include <vector>
 
 namespace chameleon {
 namespace {
 
 using testing::TestHost;
 
-constexpr Rgb Silver = 0xC0C0C0;
-constexpr Rgb Face = 0x336699;
+constexpr Rgb Silver = 0xC0C0C0; // the mask colour
+constexpr Rgb Face = 0x336699;   // what the surface is filled with
+constexpr Rgb Red = 0x0000FF, Green = 0x00FF00, Blue = 0xFF0000, White = 0xFFFFFF;
 
-QColor qc(Rgb c) {
-    return QColor(redOf(c), greenOf(c), blueOf(c));
+QRgb qrgb(Rgb c) {
+    return qRgb(redOf(c), greenOf(c), blueOf(c));
 }
 
-// A bitmap filled with `back`, with `core` in the square [1, size - 1).
-PicturePtr framedBitmap(int size, Rgb back, Rgb core) {
+// A bitmap from its pixels, row by row.
+PicturePtr bitmap(int w, int h, const std::vector<Rgb>& pixels) {
+    QImage img(w, h, QImage::Format_RGB32);
+    for (int i = 0; i < w * h; ++i) img.setPixel(i % w, i / w, qrgb(pixels[i]));
+    return MakePicture(img, Picture::Bitmap);
+}
+
+// A size by size bitmap: a silver border, a ring of `ring` inside it and a `core` within.
+PicturePtr squares(int size, Rgb ring, Rgb core) {
     QImage img(size, size, QImage::Format_RGB32);
-    img.fill(qc(back));
-    for (int y = 1; y < size - 1; ++y)
-        for (int x = 1; x < size - 1; ++x) img.setPixel(x, y, qc(core).rgb());
+    for (int y = 0; y < size; ++y)
+        for (int x = 0; x < size; ++x) {
+            const int edge = std::min({x, y, size - 1 - x, size - 1 - y});
+            img.setPixel(x, y, qrgb(edge == 0 ? Silver : edge == 1 ? ring : core));
+        }
     return MakePicture(img, Picture::Bitmap);
 }
 
@@ -35,190 +48,141 @@ struct PictureTest : ::testing::Test {
     Control c{host};
 
     PictureTest() {
-        host.image.fill(qc(Face));
+        clear();
         c.r.ClientWidth = 40;
         c.r.ClientHeight = 30;
         c.r.UseMaskColor = true;
         c.r.MaskColor = Silver;
         c.r.ColorScheme = SchemeClassic;
-        c.r.ButtonType = ClassicBevel;
-        ApplyColorScheme(c);
     }
 
-    void setPicture(PicturePtr p, int x = 10, int y = 10) {
+    void clear() { host.image.fill(qrgb(Face)); }
+
+    void setPicture(PicturePtr p) {
         c.r.PictureNormal = std::move(p);
         MeasurePicture(c);
-        c.r.PictureX = x;
-        c.r.PictureY = y;
+        c.r.PictureX = c.r.PictureY = 10;
     }
 
-    void clear() { host.image.fill(qc(Face)); }
+    // Draws picture at (x, y) in own colours (solid < 0) or as a silhouette.
+    void draw(const PicturePtr& p, int x, int y, int w, int h, bool useMask = true,
+              std::int32_t solid = -1, bool darkOnly = false, bool grey = false,
+              bool blend = false) {
+        DrawMaskedPicture(host.image, x, y, w, h, *p, Silver, solid, darkOnly, grey, blend,
+                          useMask);
+    }
+
+    void expectRow(int y, std::initializer_list<Rgb> colours) const {
+        int x = 0;
+        for (Rgb col : colours) EXPECT_EQ(host.pixel(x++, y), col) << "x " << x - 1 << " y " << y;
+    }
 };
 
-// Scale conversion of one HIMETRIC hundred to a pixel, to reach exact halves.
 struct HundredthsHost : TestHost {
     double himetricToPixelsX(double h) const override { return h / 100.0; }
     double himetricToPixelsY(double h) const override { return h / 100.0; }
 };
 
-TEST_F(PictureTest, MeasureConvertsHimetricRoundingHalvesToEven) {
-    setPicture(framedBitmap(16, Silver, 0));
-    EXPECT_EQ(c.r.PictureNormal->himetricWidth, 423); // 16 px at 96 dpi
-    EXPECT_EQ(c.r.PictureWidth, 16);
-    EXPECT_EQ(c.r.PictureHeight, 16);
-    c.r.PictureNormal = nullptr;
-    MeasurePicture(c);
-    EXPECT_EQ(c.r.PictureWidth, 0);
-    EXPECT_EQ(c.r.PictureHeight, 0);
-
-    HundredthsHost h;
-    Control hc(h);
-    auto p = std::make_shared<Picture>();
-    p->image = QImage(1, 1, QImage::Format_RGB32);
-    p->himetricWidth = 250;
-    p->himetricHeight = 350;
-    hc.r.PictureNormal = p;
-    MeasurePicture(hc);
-    EXPECT_EQ(hc.r.PictureWidth, 2);
-    EXPECT_EQ(hc.r.PictureHeight, 4);
-}
-
-TEST_F(PictureTest, LoadsBmpPngAndIcoFiles) {
+TEST_F(PictureTest, LoadsFilesAndMeasuresHimetricRoundingHalvesToEven) {
     QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
     QImage img(15, 9, QImage::Format_ARGB32);
     img.fill(QColor(10, 20, 30, 255));
     img.setPixelColor(0, 0, QColor(0, 0, 0, 0));
-    ASSERT_TRUE(img.save(dir.filePath("a.bmp")));
-    ASSERT_TRUE(img.save(dir.filePath("a.png")));
-    ASSERT_TRUE(img.save(dir.filePath("a.ico")));
-
+    for (const char* name : {"a.bmp", "a.png", "a.ico"}) ASSERT_TRUE(img.save(dir.filePath(name)));
     for (const char* name : {"a.bmp", "a.png"}) {
         const PicturePtr p = LoadPicture(dir.filePath(name));
         ASSERT_TRUE(p) << name;
         EXPECT_EQ(p->kind, Picture::Bitmap);
         EXPECT_EQ(p->image.size(), QSize(15, 9));
         EXPECT_FALSE(p->image.hasAlphaChannel());
-        EXPECT_EQ(p->himetricWidth, 397); // 15 * 2540 / 96 = 396.9
-        EXPECT_EQ(p->himetricHeight, 238);
+        EXPECT_EQ(QSize(p->himetricWidth, p->himetricHeight), QSize(397, 238)); // 396.9, 238.1
+        setPicture(p);
+        EXPECT_EQ(QSize(c.r.PictureWidth, c.r.PictureHeight), QSize(15, 9));
     }
     const PicturePtr icon = LoadPicture(dir.filePath("a.ico"));
     ASSERT_TRUE(icon);
     EXPECT_EQ(icon->kind, Picture::Icon);
     EXPECT_EQ(qAlpha(icon->image.pixel(0, 0)), 0);
     EXPECT_EQ(qAlpha(icon->image.pixel(1, 0)), 255);
-
-    QFile junk(dir.filePath("junk.bmp"));
-    ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
-    junk.write("not an image");
-    junk.close();
-    EXPECT_FALSE(LoadPicture(dir.filePath("junk.bmp")));
     EXPECT_FALSE(LoadPicture(dir.filePath("missing.png")));
     EXPECT_FALSE(MakePicture(QImage(), Picture::Bitmap));
+    setPicture(nullptr);
+    EXPECT_EQ(QSize(c.r.PictureWidth, c.r.PictureHeight), QSize(0, 0));
+    // A scale of one pixel per HIMETRIC hundred reaches exact halves: 2.5 -> 2, 3.5 -> 4.
+    HundredthsHost h;
+    Control hc(h);
+    auto p = std::make_shared<Picture>();
+    p->himetricWidth = 250;
+    p->himetricHeight = 350;
+    hc.r.PictureNormal = p;
+    MeasurePicture(hc);
+    EXPECT_EQ(QSize(hc.r.PictureWidth, hc.r.PictureHeight), QSize(2, 4));
 }
 
 TEST_F(PictureTest, MaskColourIsTransparentOnlyWithUseMaskColor) {
-    const PicturePtr p = framedBitmap(16, Silver, 0x0000FF);
-    DrawMaskedPicture(host.image, 10, 10, 16, 16, *p, Silver, -1, false, false, false, true);
-    EXPECT_EQ(host.pixel(10, 10), Face);
-    EXPECT_EQ(host.pixel(25, 25), Face);
-    EXPECT_EQ(host.pixel(11, 11), 0x0000FF);
-    EXPECT_EQ(host.pixel(24, 24), 0x0000FF);
-    EXPECT_EQ(host.pixel(26, 26), Face);
-    clear();
-    DrawMaskedPicture(host.image, 10, 10, 16, 16, *p, Silver, -1, false, false, false, false);
-    EXPECT_EQ(host.pixel(10, 10), Silver);
-    EXPECT_EQ(host.pixel(25, 25), Silver);
-    EXPECT_EQ(host.pixel(11, 11), 0x0000FF);
+    const PicturePtr p = squares(16, Red, Red); // silver border round red
+    for (bool useMask : {true, false}) {
+        clear();
+        draw(p, 10, 10, 16, 16, useMask);
+        const Rgb border = useMask ? Face : Silver;
+        for (auto [at, col] :
+             {std::pair{10, border}, {11, Red}, {24, Red}, {25, border}, {26, Face}})
+            EXPECT_EQ(host.pixel(at, at), col) << useMask << " " << at;
+    }
     // Zero width or height draws nothing; a negative one takes the picture's own size.
     clear();
-    DrawMaskedPicture(host.image, 10, 10, 0, 16, *p, Silver, -1, false, false, false, false);
-    DrawMaskedPicture(host.image, 10, 10, 16, 0, *p, Silver, -1, false, false, false, false);
+    draw(p, 10, 10, 0, 16, false);
+    draw(p, 10, 10, 16, 0, false);
     EXPECT_EQ(host.pixel(10, 10), Face);
-    DrawMaskedPicture(host.image, 0, 0, -1, -1, *p, Silver, -1, false, false, false, false);
+    draw(p, 0, 0, -1, -1, false);
     EXPECT_EQ(host.pixel(15, 15), Silver);
     EXPECT_EQ(host.pixel(16, 16), Face);
 }
 
 TEST_F(PictureTest, OddWidthBitmapIsDrawnWithEveryPixelInPlace) {
-    QImage img(15, 7, QImage::Format_RGB32);
-    for (int y = 0; y < 7; ++y)
-        for (int x = 0; x < 15; ++x) img.setPixel(x, y, qRgb(x * 16, y * 30, 200));
-    const PicturePtr p = MakePicture(img, Picture::Bitmap);
-    DrawMaskedPicture(host.image, 3, 2, 15, 7, *p, Silver, -1, false, false, false, true);
+    auto at = [](int x, int y) { return rgb(x * 16, y * 30, 200); }; // the bitmap's own pixel
+    std::vector<Rgb> pixels;
+    for (int i = 0; i < 15 * 7; ++i) pixels.push_back(at(i % 15, i / 15));
+    const PicturePtr p = bitmap(15, 7, pixels);
+    draw(p, 3, 2, 15, 7);
     for (int y = 0; y < 30; ++y)
         for (int x = 0; x < 40; ++x) {
             const bool in = x >= 3 && x < 18 && y >= 2 && y < 9;
-            const Rgb expected = in ? rgb((x - 3) * 16, (y - 2) * 30, 200) : Face;
-            ASSERT_EQ(host.pixel(x, y), expected) << x << "," << y;
+            ASSERT_EQ(host.pixel(x, y), in ? at(x - 3, y - 2) : Face) << x << "," << y;
         }
-    // Partly off the surface: the visible part keeps its place.
+    // Partly off the surface, the visible part keeps its place; asked for more than the
+    // bitmap has, only the bitmap's own pixels are drawn.
     clear();
-    DrawMaskedPicture(host.image, -2, -1, 15, 7, *p, Silver, -1, false, false, false, true);
-    EXPECT_EQ(host.pixel(0, 0), rgb(32, 30, 200));
-    EXPECT_EQ(host.pixel(12, 5), rgb(14 * 16, 180, 200));
+    draw(p, -2, -1, 15, 7);
+    EXPECT_EQ(host.pixel(0, 0), at(2, 1));
+    EXPECT_EQ(host.pixel(12, 5), at(14, 6));
     EXPECT_EQ(host.pixel(13, 5), Face);
+    draw(p, 30, 25, 15, 7);
+    EXPECT_EQ(host.pixel(39, 29), at(9, 4));
     clear();
-    DrawMaskedPicture(host.image, 30, 25, 15, 7, *p, Silver, -1, false, false, false, true);
-    EXPECT_EQ(host.pixel(39, 29), rgb(9 * 16, 4 * 30, 200));
-    // Asked for more than the bitmap has: only the bitmap's own pixels are drawn.
-    clear();
-    DrawMaskedPicture(host.image, 0, 0, 20, 10, *p, Silver, -1, false, false, false, true);
-    EXPECT_EQ(host.pixel(14, 6), rgb(14 * 16, 180, 200));
+    draw(p, 0, 0, 20, 10);
+    EXPECT_EQ(host.pixel(14, 6), at(14, 6));
     EXPECT_EQ(host.pixel(15, 6), Face);
     EXPECT_EQ(host.pixel(14, 7), Face);
 }
 
-TEST_F(PictureTest, GreyscaleRoundsLikeTheRuntime) {
-    EXPECT_EQ(GreyOf(255, 255, 255), 254);
-    EXPECT_EQ(GreyOf(0, 0, 0), 0);
-    EXPECT_EQ(GreyOf(255, 0, 0), 76); // round(76.5) = 76, halves to even
-    EXPECT_EQ(GreyOf(0, 255, 0), 150);
-    EXPECT_EQ(GreyOf(0, 0, 255), 28);
-    EXPECT_EQ(GreyOf(5, 0, 0), 2); // round(1.5) = 2
-
-    QImage img(4, 1, QImage::Format_RGB32);
-    img.setPixel(0, 0, qRgb(255, 255, 255));
-    img.setPixel(1, 0, qRgb(255, 0, 0));
-    img.setPixel(2, 0, qRgb(0, 255, 0));
-    img.setPixel(3, 0, qRgb(0, 0, 255));
-    const PicturePtr p = MakePicture(img, Picture::Bitmap);
-    // Greyscale takes precedence over blend.
-    DrawMaskedPicture(host.image, 0, 0, 4, 1, *p, Silver, -1, false, true, true, true);
-    EXPECT_EQ(host.pixel(0, 0), 0xFEFEFE);
-    EXPECT_EQ(host.pixel(1, 0), 0x4C4C4C);
-    EXPECT_EQ(host.pixel(2, 0), 0x969696);
-    EXPECT_EQ(host.pixel(3, 0), 0x1C1C1C);
-}
-
-TEST_F(PictureTest, BlendIsTwoThirdsPictureOneThirdDestination) {
-    QImage img(2, 1, QImage::Format_RGB32);
-    img.setPixel(0, 0, qRgb(0, 0, 0));
-    img.setPixel(1, 0, qRgb(255, 100, 10));
-    const PicturePtr p = MakePicture(img, Picture::Bitmap);
-    DrawMaskedPicture(host.image, 0, 0, 2, 1, *p, Silver, -1, false, false, true, true);
-    // Face is red 0x99, green 0x66, blue 0x33.
-    EXPECT_EQ(host.pixel(0, 0), rgb(0x99 / 3, 0x66 / 3, 0x33 / 3));
-    EXPECT_EQ(host.pixel(1, 0), rgb((510 + 0x99) / 3, (200 + 0x66) / 3, (20 + 0x33) / 3));
-}
-
-TEST_F(PictureTest, SilhouettesAndDarkOnly) {
-    QImage img(4, 1, QImage::Format_RGB32);
-    img.setPixel(0, 0, qRgb(128, 128, 128));    // 384: dark enough
-    img.setPixel(1, 0, qRgb(128, 128, 129));    // 385: too light
-    img.setPixel(2, 0, qRgb(0xC0, 0xC0, 0xC0)); // the mask colour: transparent
-    img.setPixel(3, 0, qRgb(255, 255, 255));
-    const PicturePtr p = MakePicture(img, Picture::Bitmap);
-    DrawMaskedPicture(host.image, 0, 0, 4, 1, *p, Silver, 0x00FF00, true, true, true, true);
-    EXPECT_EQ(host.pixel(0, 0), 0x00FF00);
-    EXPECT_EQ(host.pixel(1, 0), Face);
-    EXPECT_EQ(host.pixel(2, 0), Face);
-    EXPECT_EQ(host.pixel(3, 0), Face);
-    DrawMaskedPicture(host.image, 0, 1, 4, 1, *p, Silver, 0, false, false, false, true);
-    EXPECT_EQ(host.pixel(0, 1), 0);
-    EXPECT_EQ(host.pixel(1, 1), 0);
-    EXPECT_EQ(host.pixel(2, 1), Face);
-    EXPECT_EQ(host.pixel(3, 1), 0);
+TEST_F(PictureTest, GreyscaleBlendAndSilhouettes) {
+    // Grey takes precedence over blend and rounds like the runtime: white 254, red 76
+    // (round(76.5), halves to even), green 150, blue 28, black 0, (5, 0, 0) round(1.5) = 2.
+    const PicturePtr colours = bitmap(6, 1, {White, Red, Green, Blue, 0, rgb(5, 0, 0)});
+    draw(colours, 0, 0, 6, 1, true, -1, false, true, true);
+    expectRow(0, {0xFEFEFE, 0x4C4C4C, 0x969696, 0x1C1C1C, 0, 0x020202});
+    // Blend: two thirds picture, one third destination (the face 0x99, 0x66, 0x33).
+    draw(bitmap(2, 1, {0, rgb(255, 100, 10)}), 0, 1, 2, 1, true, -1, false, false, true);
+    expectRow(1, {rgb(0x99 / 3, 0x66 / 3, 0x33 / 3),
+                  rgb((510 + 0x99) / 3, (200 + 0x66) / 3, (20 + 0x33) / 3)});
+    // Silhouettes: DarkOnly keeps a red + green + blue of 384 and drops 385; the mask colour
+    // is never drawn; Greyscale and Blend do not apply.
+    const PicturePtr shades = bitmap(4, 1, {0x808080, rgb(128, 128, 129), Silver, White});
+    draw(shades, 0, 2, 4, 1, true, Green, true, true, true);
+    draw(shades, 0, 3, 4, 1, true, 0);
+    expectRow(2, {Green, Face, Face, Face});
+    expectRow(3, {0, 0, Face, 0});
 }
 
 TEST_F(PictureTest, IconsAreComposedOnTheMaskColour) {
@@ -227,175 +191,118 @@ TEST_F(PictureTest, IconsAreComposedOnTheMaskColour) {
     img.setPixelColor(1, 0, QColor(0, 0, 0, 0));
     img.setPixelColor(2, 0, QColor(255, 255, 255, 128));
     const PicturePtr icon = MakePicture(img, Picture::Icon);
-    DrawMaskedPicture(host.image, 0, 0, 4, 1, *icon, Silver, -1, false, false, false, false);
-    EXPECT_EQ(host.pixel(0, 0), 0xFF0000);
-    EXPECT_EQ(host.pixel(1, 0), Silver);
-    EXPECT_EQ(host.pixel(2, 0), rgb(224, 224, 224)); // (255*128 + 192*127 + 127) / 255
-    EXPECT_EQ(host.pixel(3, 0), Silver);             // beyond the icon: the canvas
-    clear();
-    DrawMaskedPicture(host.image, 0, 0, 4, 1, *icon, Silver, -1, false, false, false, true);
-    EXPECT_EQ(host.pixel(0, 0), 0xFF0000);
-    EXPECT_EQ(host.pixel(1, 0), Face);
-    EXPECT_EQ(host.pixel(3, 0), Face);
+    // Drawn one pixel wider than the icon: beyond it lies the canvas. Half-transparent white
+    // on silver: (255 * 128 + 192 * 127 + 127) / 255 = 224.
+    draw(icon, 0, 0, 4, 1, false);
+    draw(icon, 0, 1, 4, 1, true);
+    expectRow(0, {Blue, Silver, rgb(224, 224, 224), Silver});
+    expectRow(1, {Blue, Face, rgb(224, 224, 224), Face});
 }
 
-TEST_F(PictureTest, UpPictureGreyOnlyWhenNotHovered) {
-    setPicture(framedBitmap(4, Silver, 0x0000FF));
-    c.r.UseGreyscale = true;
-    DrawPicture(c, PictureModeUp);
-    EXPECT_EQ(host.pixel(11, 11), 0x4C4C4C);
-    EXPECT_EQ(host.pixel(10, 10), Face);
-    c.r.IsOver = true;
-    DrawPicture(c, PictureModeUp);
-    EXPECT_EQ(host.pixel(11, 11), 0x0000FF);
-    clear();
-    DrawPicture(c, PictureModeDown); // one pixel right and down
-    EXPECT_EQ(host.pixel(11, 11), Face);
-    EXPECT_EQ(host.pixel(13, 13), 0x0000FF);
-    EXPECT_EQ(host.pixel(14, 14), Face);
-    clear();
-    DrawPicture(c, 3); // not a mode: nothing
-    EXPECT_EQ(host.pixel(11, 11), Face);
-}
-
-TEST_F(PictureTest, PictureOverReplacesItWhileHoveredAndPressed) {
-    setPicture(framedBitmap(4, Silver, 0x0000FF));
-    c.r.PictureOver = framedBitmap(4, Silver, 0x00FF00);
-    DrawPicture(c, PictureModeUp);
-    EXPECT_EQ(host.pixel(11, 11), 0x0000FF);
-    c.r.IsOver = true;
-    DrawPicture(c, PictureModeUp);
-    EXPECT_EQ(host.pixel(11, 11), 0x00FF00);
-    clear();
-    DrawPicture(c, PictureModeDown);
-    EXPECT_EQ(host.pixel(12, 12), 0x00FF00);
-    EXPECT_EQ(host.pixel(11, 11), Face);
-    clear();
-    c.r.ButtonType = DoubleFrame; // pressed in place
-    DrawPicture(c, PictureModeDown);
-    EXPECT_EQ(host.pixel(11, 11), 0x00FF00);
-    // Without PictureNormal nothing at all is drawn.
-    clear();
-    c.r.PictureNormal = nullptr;
-    DrawPicture(c, PictureModeUp);
-    DrawPicture(c, PictureModeDown);
-    EXPECT_EQ(host.pixel(11, 11), Face);
-}
-
-TEST_F(PictureTest, FlatHighlightWashedOutAtRestAndLiftedWhenHovered) {
-    c.r.ButtonType = FlatHighlight;
-    c.r.PictureOver = framedBitmap(4, Silver, 0x00FF00); // never used by this style
-    setPicture(framedBitmap(4, Silver, 0x0000FF));
-    DrawPicture(c, PictureModeUp);
-    EXPECT_EQ(host.pixel(11, 11), rgb((510 + 0x99) / 3, 0x66 / 3, 0x33 / 3));
-    clear();
-    c.r.IsOver = true;
-    DrawPicture(c, PictureModeUp);
-    //  row 9: . . .      own colours at (-1, -1): core at 10..11
-    //  row 10: . B B .   shadow silhouette at (+1, +1): core at 12..13
-    EXPECT_EQ(host.pixel(10, 10), 0x0000FF);
-    EXPECT_EQ(host.pixel(11, 11), 0x0000FF);
-    EXPECT_EQ(host.pixel(12, 12), c.r.ShadowColor);
-    EXPECT_EQ(host.pixel(9, 9), Face);
-    clear();
-    DrawPicture(c, PictureModeDown); // in place, PictureOver ignored
-    EXPECT_EQ(host.pixel(11, 11), 0x0000FF);
-    EXPECT_EQ(host.pixel(12, 12), 0x0000FF);
-}
-
-TEST_F(PictureTest, DisabledPictures) {
-    // Dark core, light ring, mask background.
-    QImage img(6, 6, QImage::Format_RGB32);
-    img.fill(qc(Silver));
-    for (int y = 1; y < 5; ++y)
-        for (int x = 1; x < 5; ++x) img.setPixel(x, y, qRgb(250, 250, 250));
-    for (int y = 2; y < 4; ++y)
-        for (int x = 2; x < 4; ++x) img.setPixel(x, y, qRgb(10, 10, 10));
-    setPicture(MakePicture(img, Picture::Bitmap));
-
-    // ClassicBevel: highlight copy one pixel right and down under a shadow copy.
-    DrawPicture(c, PictureModeDisabled);
-    EXPECT_EQ(host.pixel(12, 12), c.r.ShadowColor);
-    EXPECT_EQ(host.pixel(13, 13), c.r.ShadowColor);
-    EXPECT_EQ(host.pixel(14, 14), c.r.HighlightColor);
-    EXPECT_EQ(host.pixel(14, 13), c.r.HighlightColor);
-    EXPECT_EQ(host.pixel(11, 11), Face); // light pixels vanish
-    EXPECT_EQ(host.pixel(15, 15), Face);
-
-    for (int type : {DoubleFrame, ThickRaised, FlatHighlight}) {
+// The picture is drawn at (10, 10) shifted by the state: a silver (transparent) border, a light
+// ring and a red core; PictureOver has a green core. Each case gives the diagonal pixels
+// (9, 9) to (16, 16): picture at +0 reads "..LRRL..", at +1 "...LRRL.".
+//   10 11 12 13 14 15
+//    .  .  .  .  .  .
+//    .  L  L  L  L  .
+//    .  L  R  R  L  .
+TEST_F(PictureTest, DrawPictureChoosesPictureShiftAndColoursPerState) {
+    struct Case {
+        const char* name;
+        std::int32_t type;
+        std::uint8_t mode;
+        bool over, withOver, greyscale;
+        int effect;
+        const char* diagonal;
+    };
+    const Case cases[] = {
+        {"up grey", ClassicBevel, 0, false, true, true, 0, "..LggL.."},
+        {"up hovered, not grey", ClassicBevel, 0, true, false, true, 0, "..LRRL.."},
+        {"up hovered, PictureOver", ClassicBevel, 0, true, true, false, 0, "..LGGL.."},
+        {"down", ClassicBevel, 1, false, false, true, 0, "...LRRL."},
+        {"down PictureOver", ClassicBevel, 1, false, true, false, 0, "...LGGL."},
+        {"down DoubleFrame PictureOver", DoubleFrame, 1, false, true, false, 0, "..LGGL.."},
+        {"down DoubleFrame", DoubleFrame, 1, false, false, false, 0, "..LRRL.."},
+        {"FlatHighlight washed out", FlatHighlight, 0, false, true, false, 0, "..lbbl.."},
+        {"FlatHighlight hovered", FlatHighlight, 0, true, true, false, 0, ".LRRLSS."},
+        {"FlatHighlight down", FlatHighlight, 1, true, true, false, 0, "..LRRL.."},
+        {"disabled", ClassicBevel, 2, false, false, false, 0, "...SSH.."},
+        {"disabled DoubleFrame", DoubleFrame, 2, false, false, false, 0, "...SS..."},
+        {"disabled ThickRaised", ThickRaised, 2, false, false, false, 0, "...SS..."},
+        {"disabled FlatHighlight", FlatHighlight, 2, false, false, false, 0, "...ff..."},
+        {"disabled RoundedGradient", RoundedGradient, 2, false, false, false, 0, "...LggL."},
+        {"no such mode", ClassicBevel, 3, false, false, false, 0, "........"},
+        {"embossed", ClassicBevel, 0, false, false, false, EffectEmbossed, ".+LRRL-."},
+        {"engraved", ClassicBevel, 0, false, false, false, EffectEngraved, ".-LRRL+."},
+        {"shadow down", ClassicBevel, 1, false, false, false, 7, "...LRRL-"},
+        {"PictureOver down: no effect", ClassicBevel, 1, false, true, false, 3, "...LGGL."},
+        {"shadow on the gradient base", RoundedGradient, 0, false, false, false, 3, "..LRRLc."},
+    };
+    // '.' face, L light ring 0xFAFAFA, R red, G green, g grey red, l b ring and red washed out,
+    // S shadow, H highlight, f shadow + 13, + - the classic face 0xC0C0C0 +-40, c the gradient
+    // base 0xF0F0F0 - 40.
+    const std::map<char, Rgb> legend = {
+        {'.', Face},     {'L', 0xFAFAFA}, {'R', Red},      {'G', Green}, {'g', 0x4C4C4C},
+        {'l', 0xB7C8D9}, {'b', 0x1122DD}, {'S', 0x808080}, {'H', White}, {'f', 0x8D8D8D},
+        {'+', 0xE8E8E8}, {'-', 0x989898}, {'c', 0xC8C8C8}};
+    const PicturePtr normal = squares(6, 0xFAFAFA, Red), over = squares(6, 0xFAFAFA, Green);
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.name);
         clear();
-        c.r.ButtonType = type;
-        DrawPicture(c, PictureModeDisabled);
-        const Rgb expected =
-            type == FlatHighlight ? OffsetColor(c, c.r.ShadowColor, 13) : c.r.ShadowColor;
-        EXPECT_EQ(host.pixel(12, 12), expected) << type;
-        EXPECT_EQ(host.pixel(14, 14), Face) << type;
+        setPicture(normal);
+        c.r.PictureOver = k.withOver ? over : nullptr;
+        c.r.ButtonType = k.type;
+        c.r.IsOver = k.over;
+        c.r.UseGreyscale = k.greyscale;
+        c.r.SpecialEffect = k.effect;
+        ApplyColorScheme(c);
+        DrawPicture(c, k.mode);
+        for (int i = 0; i < 8; ++i) EXPECT_EQ(host.pixel(9 + i, 9 + i), legend.at(k.diagonal[i]));
+        // Without PictureNormal nothing at all is drawn, even with PictureOver.
+        clear();
+        setPicture(nullptr);
+        DrawPicture(c, k.mode);
+        for (int i = 0; i < 8; ++i) EXPECT_EQ(host.pixel(9 + i, 9 + i), Face);
     }
-    clear();
-    c.r.ButtonType = RoundedGradient;
-    DrawPicture(c, PictureModeDisabled);
-    EXPECT_EQ(host.pixel(13, 13), 0x0A0A0A);
-    EXPECT_EQ(host.pixel(12, 12), 0xFAFAFA); // the light ring in grey, not left out
 }
 
-TEST_F(PictureTest, EffectSilhouettesSurroundThePicture) {
-    setPicture(framedBitmap(4, Silver, 0x0000FF)); // core 11..12
-    const Rgb lighter = OffsetColor(c, c.r.FaceColor, 40);
-    const Rgb darker = OffsetColor(c, c.r.FaceColor, -40);
-    c.r.SpecialEffect = EffectEmbossed;
-    DrawPicture(c, PictureModeUp);
-    EXPECT_EQ(host.pixel(10, 10), lighter);
-    EXPECT_EQ(host.pixel(13, 13), darker);
-    EXPECT_EQ(host.pixel(11, 11), 0x0000FF);
-    clear();
-    c.r.SpecialEffect = EffectEngraved;
-    DrawPicture(c, PictureModeUp);
-    EXPECT_EQ(host.pixel(10, 10), darker);
-    EXPECT_EQ(host.pixel(13, 13), lighter);
-    clear();
-    c.r.SpecialEffect = 7; // shadow only
-    DrawPicture(c, PictureModeDown);
-    EXPECT_EQ(host.pixel(14, 14), darker);
-    EXPECT_EQ(host.pixel(11, 11), Face);
-    clear();
-    // Hovered FlatHighlight takes its base from the hover fill.
+TEST_F(PictureTest, HoveredFlatHighlightEffectSitsOnTheHoverFill) {
+    // The effect silhouette (11..14) shows only below the picture (10..13) and left of the
+    // shadow (12..15), at (11, 14), in the hover fill 0xD1ADAD - 40.
     c.r.ButtonType = FlatHighlight;
     c.r.IsOver = true;
-    c.r.SpecialEffect = EffectShadow;
-    DrawPicture(c, PictureModeUp);
-    // Effect core at 11..12 (shift -1), shadow at 12..13, own colours at 10..11.
-    EXPECT_EQ(host.pixel(11, 12), OffsetColor(c, c.r.HotFillColor, -40));
-    clear();
-    c.r.SpecialEffect = 0;
-    DrawPicture(c, PictureModeUp);
-    EXPECT_EQ(host.pixel(11, 12), Face);
+    ApplyColorScheme(c);
+    setPicture(squares(6, 0xFAFAFA, Red));
+    for (int effect : {EffectShadow, EffectNone}) {
+        c.r.SpecialEffect = effect;
+        DrawPicture(c, PictureModeUp);
+        EXPECT_EQ(host.pixel(11, 14), effect ? 0xA98585 : Face);
+        clear();
+    }
 }
 
 TEST_F(PictureTest, PictureBehindRedrawsTheCaptionOnTop) {
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPixelSize(12);
-    font.setStyleStrategy(QFont::NoAntialias);
-    host.surfaceFont = font;
+    host.surfaceFont.setPixelSize(12);
+    host.surfaceFont.setStyleStrategy(QFont::NoAntialias);
     QImage img(40, 30, QImage::Format_RGB32);
     img.fill(Qt::white);
-    c.r.PictureNormal = MakePicture(img, Picture::Bitmap);
-    MeasurePicture(c);
+    setPicture(MakePicture(img, Picture::Bitmap));
+    c.r.ButtonType = ClassicBevel;
     c.r.Caption = QStringLiteral("WM#");
     c.r.PicturePosition = PictureBehind;
     LayoutCaption(c);
-    EXPECT_EQ(c.r.PictureX, 0);
-    c.r.TextColor = 0x0000FF;
+    EXPECT_EQ(QPoint(c.r.PictureX, c.r.PictureY), QPoint(0, 0));
+    c.r.TextColor = Red;
     c.r.LastCaptionMode = CaptionUp;
+    auto count = [&](Rgb col) {
+        const auto* bits = reinterpret_cast<const QRgb*>(host.image.constBits());
+        return std::count(bits, bits + 40 * 30, qrgb(col));
+    };
     DrawPicture(c, PictureModeUp);
-    int red = 0;
-    for (int y = 0; y < 30; ++y)
-        for (int x = 0; x < 40; ++x) red += host.pixel(x, y) == 0x0000FF;
-    EXPECT_GT(red, 10);
-    // FaceOnly shows no caption, picture or not.
-    c.r.ButtonType = FaceOnly;
+    EXPECT_GT(count(Red), 10);
+    c.r.ButtonType = FaceOnly; // shows no caption, picture or not
     DrawPicture(c, PictureModeUp);
-    for (int y = 0; y < 30; ++y)
-        for (int x = 0; x < 40; ++x) ASSERT_EQ(host.pixel(x, y), 0xFFFFFF);
+    EXPECT_EQ(count(White), 40 * 30);
 }
 
 } // namespace
