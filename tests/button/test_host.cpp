@@ -48,7 +48,6 @@ void TestHost::raiseMouseDown(std::int16_t& b, std::int16_t& s, float& x, float&
 
 void TestHost::raiseMouseMove(std::int16_t& b, std::int16_t& s, float& x, float& y) {
     events.push_back(mouseText("MouseMove", b, s, x, y));
-    if (onMouseMove) onMouseMove(b, s, x, y);
 }
 
 void TestHost::raiseMouseUp(std::int16_t& b, std::int16_t& s, float& x, float& y) {
@@ -66,16 +65,6 @@ void TestHost::raiseKeyDown(std::int16_t& keyCode, std::int16_t& shift) {
 
 void TestHost::raiseKeyUp(std::int16_t& keyCode, std::int16_t& shift) {
     events.push_back("KeyUp " + std::to_string(keyCode) + " " + std::to_string(shift));
-}
-
-void TestHost::startOverTimer() {
-    timerRunning = true;
-    ++timerStarts;
-}
-
-void TestHost::stopOverTimer() {
-    timerRunning = false;
-    ++timerStops;
 }
 
 void TestHost::processPendingMessages() {

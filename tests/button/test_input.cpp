@@ -8,16 +8,20 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
+#include <map>
+#include <sstream>
 
 namespace chameleon {
 namespace {
 
 using testing::TestHost;
 using Events = std::vector<std::string>;
+using I = std::int16_t;
 
-class Input : public ::testing::Test {
-  protected:
-    Input() {
+// A new, resized and shown button with its counters at zero.
+struct Shown {
+    Shown() {
         button.newInstance();
         button.resize();
         button.show();
@@ -29,255 +33,155 @@ class Input : public ::testing::Test {
         host.events.clear();
         host.notices.clear();
     }
-    int clicks() const { return int(std::count(host.events.begin(), host.events.end(), "Click")); }
+    int count(const char* event) const {
+        return int(std::count(host.events.begin(), host.events.end(), event));
+    }
     const ButtonRecord& r() const { return button.record(); }
 
     TestHost host;
     chameleonButton button{host};
 };
 
-TEST_F(Input, LeftClickDrawsDownThenUpAndClicksOnceLookingReleased) {
-    int repaintsAtClick = -1;
-    std::uint8_t stateAtClick = 99;
-    host.onClick = [&] {
-        repaintsAtClick = host.repaints;
-        stateAtClick = r().LastState;
+// Plays notifications written as words; a number ending a word is its Button or KeyCode
+// (press1, release1, move0, keydown32, keyup32, click, dblclick, access, focus, blur,
+// ambient, tick). Set-up words: disable, checkbox, over and away (the pointer is or is not
+// over the window), reset (the counters), right (the MouseDown handler turns Button into 2),
+// swallow (the KeyDown handler sets KeyCode to 0).
+void play(Shown& s, const std::string& words) {
+    using Step = std::function<void(Shown&, I)>;
+    static const std::map<std::string, Step> steps = {
+        {"press", [](Shown& s, I n) { s.button.mousePress(n, 0, 3, 4); }},
+        {"release", [](Shown& s, I n) { s.button.mouseRelease(n, 0, 3, 4); }},
+        {"move", [](Shown& s, I n) { s.button.mouseMove(n, 0, 3, 4); }},
+        {"keydown", [](Shown& s, I n) { s.button.keyDown(n, 0); }},
+        {"keyup", [](Shown& s, I n) { s.button.keyUp(n, 0); }},
+        {"click", [](Shown& s, I) { s.button.click(); }},
+        {"dblclick", [](Shown& s, I) { s.button.doubleClick(); }},
+        {"access", [](Shown& s, I) { s.button.accessKey('s'); }},
+        {"focus", [](Shown& s, I) { s.button.focusGained(); }},
+        {"blur", [](Shown& s, I) { s.button.focusLost(); }},
+        {"ambient", [](Shown& s, I) { s.button.ambientChanged("DisplayAsDefault"); }},
+        {"tick", [](Shown& s, I) { s.button.overTimerTick(); }},
+        {"disable", [](Shown& s, I) { s.button.setEnabled(false); }},
+        {"checkbox", [](Shown& s, I) { s.button.setCheckBoxBehaviour(true); }},
+        {"over", [](Shown& s, I) { s.host.pointerOver = true; }},
+        {"away", [](Shown& s, I) { s.host.pointerOver = false; }},
+        {"reset", [](Shown& s, I) { s.reset(); }},
+        {"swallow", [](Shown& s, I) { s.host.onKeyDown = [](I& k, I&) { k = 0; }; }},
+        {"right",
+         [](Shown& s, I) { s.host.onMouseDown = [](I& b, I&, float&, float&) { b = 2; }; }},
     };
-    button.mousePress(1, 0, 3, 4);
-    EXPECT_EQ(r().LastState, StateDown);
-    EXPECT_EQ(r().LastButton, 1);
-    button.mouseRelease(1, 0, 3, 4);
-    EXPECT_EQ(r().LastState, StateUp);
-    EXPECT_EQ(host.clears, 2);
-    button.click();
-    EXPECT_EQ(host.events, (Events{"MouseDown 1 0 3 4", "MouseUp 1 0 3 4", "Click"}));
-    // The click forces one more drawing and shows it before the handler runs.
-    EXPECT_EQ(host.clears, 3);
-    EXPECT_EQ(repaintsAtClick, 1);
-    EXPECT_EQ(stateAtClick, StateUp);
-    EXPECT_TRUE(host.notices.empty());
+    std::istringstream in(words);
+    for (std::string word; in >> word;) {
+        const auto digits = word.find_first_of("0123456789");
+        const auto step = steps.find(word.substr(0, digits));
+        ASSERT_NE(step, steps.end()) << word;
+        step->second(s, I(digits == std::string::npos ? 0 : std::stoi(word.substr(digits))));
+    }
 }
 
-TEST_F(Input, RightButtonDrawsNothingAndNeverClicks) {
-    button.mousePress(2, 1, 5, 5);
-    button.mouseRelease(2, 1, 5, 5);
-    button.click();
-    EXPECT_EQ(host.events, (Events{"MouseDown 2 1 5 5", "MouseUp 2 1 5 5"}));
-    EXPECT_EQ(host.clears, 0);
-    EXPECT_EQ(r().LastButton, 2);
+struct Input : ::testing::Test, Shown {
+    void play(const std::string& words) { chameleon::play(*this, words); }
+};
+
+// A run of notifications and what it leaves: Clicks, drawings, the state last drawn,
+// MouseOver and MouseOut events, and whether OverTimer still polls.
+struct RunCase {
+    const char* words;
+    int clicks, clears;
+    std::uint8_t state;
+    int overs = 0, outs = 0;
+    bool polling = false;
+};
+
+const RunCase Runs[] = {
+    {"press1 release1 click", 1, 3, StateUp},
+    {"press2 release2 click", 0, 0, StateUp},
+    {"press4 release4 click", 0, 2, StateUp},
+    {"right press1 release1 click", 0, 0, StateUp},
+    {"disable press1 release1 click access", 0, 3, StateUp},
+    {"press2 access", 1, 1, StateUp},
+    // Holding the space key repeats its key-down.
+    {"keydown32 keydown32 keydown32 keyup32", 1, 2, StateUp},
+    {"keydown32 keydown65 keyup32", 0, 1, StateDown},
+    {"swallow keydown32 keyup32", 0, 0, StateUp},
+    // Checked by the space key: already drawn down, so nothing new is drawn.
+    {"checkbox keydown32 reset keyup32", 1, 0, StateDown},
+    {"press1 release1 click dblclick", 1, 4, StateDown},
+    {"press2 dblclick", 0, 0, StateUp},
+    {"keydown32 focus blur ambient", 0, 4, StateDown},
+    // Hover: arrival on the first plain move, departure on the first tick without the pointer.
+    {"over move2 move3", 0, 0, StateUp},
+    {"over move0 move0 tick", 0, 1, StateUp, 1, 0, true},
+    {"over move0 away tick", 0, 2, StateUp, 1, 1},
+    // Dragging out draws up, back in draws down, with no new MouseOver until a plain move.
+    {"over move0 press1 move1 away move1", 0, 3, StateUp, 1, 0, true},
+    {"over move0 press1 move1 away move1 over move1", 0, 4, StateDown, 1, 0, true},
+    {"over move0 press1 move1 release1 move0", 0, 4, StateUp, 2, 0, true},
+};
+
+TEST(InputRuns, ClicksDrawingsAndHoverFollowTheTransitionTable) {
+    for (const RunCase& c : Runs) {
+        SCOPED_TRACE(c.words);
+        Shown s;
+        play(s, c.words);
+        EXPECT_EQ(s.count("Click"), c.clicks);
+        EXPECT_EQ(s.host.clears, c.clears);
+        EXPECT_EQ(s.r().LastState, c.state);
+        EXPECT_EQ(s.count("MouseOver"), c.overs);
+        EXPECT_EQ(s.count("MouseOut"), c.outs);
+        EXPECT_EQ(s.host.timerRunning, c.polling);
+        EXPECT_EQ(s.host.repaints, c.clicks); // each Click is shown at once, before it is raised
+    }
 }
 
-TEST_F(Input, MiddleButtonDrawsDownAndUpWithoutClick) {
-    button.mousePress(4, 0, 1, 1);
-    EXPECT_EQ(r().LastState, StateDown);
-    button.mouseRelease(4, 0, 1, 1);
-    button.click();
-    EXPECT_EQ(r().LastState, StateUp);
-    EXPECT_EQ(host.clears, 2);
-    EXPECT_EQ(clicks(), 0);
-}
-
-TEST_F(Input, DisabledButtonDoesNotClick) {
-    button.setEnabled(false);
-    reset();
-    button.mousePress(1, 0, 1, 1);
-    button.click();
-    button.accessKey('s');
-    EXPECT_EQ(clicks(), 0);
-}
-
-TEST_F(Input, HandlerTurningTheLeftButtonIntoTheRightStopsTheClick) {
-    host.onMouseDown = [](std::int16_t& b, std::int16_t&, float&, float&) { b = 2; };
-    button.mousePress(1, 0, 1, 1);
-    EXPECT_EQ(host.clears, 0);
-    EXPECT_EQ(r().LastButton, 2);
-    button.click();
-    EXPECT_EQ(clicks(), 0);
+TEST_F(Input, LeftClickIsRaisedAfterTheButtonIsShownReleased) {
+    host.onClick = [this] {
+        host.events.push_back("shown " + std::to_string(host.repaints) + " state " +
+                              std::to_string(r().LastState));
+    };
+    play("press1 release1 click");
+    EXPECT_EQ(host.events,
+              (Events{"MouseDown 1 0 3 4", "MouseUp 1 0 3 4", "Click", "shown 1 state 0"}));
 }
 
 TEST_F(Input, ButtonOrKeyCodeOutsideAByteIsAnOverflowAfterTheEvent) {
-    host.onMouseDown = [](std::int16_t& b, std::int16_t&, float&, float&) { b = 256; };
+    host.onMouseDown = [](I& b, I&, float&, float&) { b = 256; };
     try {
-        button.mousePress(1, 0, 1, 1);
-        FAIL() << "no overflow";
+        play("press1");
+        ADD_FAILURE() << "no overflow";
     } catch (const ControlError& e) {
         EXPECT_EQ(e.number(), OverflowErrorNumber);
     }
-    EXPECT_EQ(host.events, Events{"MouseDown 1 0 1 1"});
+    EXPECT_EQ(host.events, Events{"MouseDown 1 0 3 4"});
+    host.onKeyDown = [](I& k, I&) { k = -1; };
+    EXPECT_THROW(play("keydown32"), ControlError);
     EXPECT_EQ(r().LastButton, 0);
-    EXPECT_EQ(host.clears, 0);
-
-    host.onKeyDown = [](std::int16_t& k, std::int16_t&) { k = -1; };
-    EXPECT_THROW(button.keyDown(32, 0), ControlError);
     EXPECT_EQ(r().LastKey, 0);
     EXPECT_EQ(host.clears, 0);
 }
 
-TEST_F(Input, HoldingSpaceClicksOnceAtTheRelease) {
-    for (int i = 0; i < 5; ++i) {
-        button.keyDown(32, 0);
-        button.keyPress(32);
-    }
-    EXPECT_EQ(host.clears, 1); // repeats draw nothing new
-    EXPECT_EQ(r().LastState, StateDown);
-    EXPECT_EQ(clicks(), 0);
-    button.keyUp(32, 0);
-    EXPECT_EQ(clicks(), 1);
-    EXPECT_EQ(r().LastState, StateUp);
-    EXPECT_EQ(host.repaints, 1);
-    EXPECT_EQ(host.events.back(), "Click");
-}
-
-TEST_F(Input, AnotherKeyBetweenSpaceDownAndUpCancelsTheClick) {
-    button.keyDown(32, 0);
-    button.keyDown(65, 0);
-    button.keyUp(32, 0);
-    EXPECT_EQ(clicks(), 0);
-    EXPECT_EQ(r().LastState, StateDown);
-}
-
 TEST_F(Input, ArrowsMoveTheFocusUnlessTheHandlerSwallowsTheKey) {
-    button.keyDown(37, 0);
-    button.keyDown(38, 0);
-    button.keyDown(39, 0);
     button.keyDown(40, 1);
-    EXPECT_EQ(host.keystrokes, (std::vector<QString>{"+{Tab}", "+{Tab}", "{Tab}", "{Tab}"}));
-    EXPECT_EQ(host.events[3], "KeyDown 40 1");
-
+    play("keydown37 keydown38 keydown39");
+    EXPECT_EQ(host.keystrokes, (std::vector<QString>{"{Tab}", "+{Tab}", "+{Tab}", "{Tab}"}));
+    EXPECT_EQ(host.events[0], "KeyDown 40 1");
     host.keystrokes.clear();
-    host.onKeyDown = [](std::int16_t& k, std::int16_t&) { k = 0; };
-    button.keyDown(39, 0);
-    button.keyDown(32, 0);
-    button.keyUp(32, 0);
+    play("swallow keydown39");
     EXPECT_TRUE(host.keystrokes.empty());
-    EXPECT_EQ(clicks(), 0);
 }
 
 TEST_F(Input, CheckBoxTogglesOnEveryClickSourceWithoutNotice) {
-    button.setCheckBoxBehaviour(true);
-    reset();
-    button.mousePress(1, 0, 1, 1);
-    button.mouseRelease(1, 0, 1, 1);
-    button.click();
+    play("checkbox reset press1 release1 click");
     EXPECT_TRUE(r().Value);
     EXPECT_EQ(r().LastState, StateDown); // stays down while checked
-    button.keyDown(32, 0);
-    button.keyUp(32, 0);
+    play("keydown32 keyup32");
     EXPECT_FALSE(r().Value);
     EXPECT_EQ(r().LastState, StateUp);
-    button.accessKey('a');
+    play("access");
     EXPECT_TRUE(r().Value);
-    EXPECT_EQ(clicks(), 3);
+    EXPECT_EQ(count("Click"), 3);
     EXPECT_TRUE(host.notices.empty());
-}
-
-TEST_F(Input, SpaceOnACheckedBoxDoesNotDrawAgain) {
-    button.setCheckBoxBehaviour(true);
-    button.setValue(false);
-    button.keyDown(32, 0);
-    reset();
-    button.keyUp(32, 0); // toggles to checked: already drawn down, nothing new to draw
-    EXPECT_TRUE(r().Value);
-    EXPECT_EQ(host.clears, 0);
-    EXPECT_EQ(clicks(), 1);
-}
-
-TEST_F(Input, AccessKeyClicksLikeTheLeftButton) {
-    button.mousePress(2, 0, 1, 1);
-    button.accessKey('s');
-    EXPECT_EQ(r().LastButton, 1);
-    EXPECT_EQ(clicks(), 1);
-}
-
-TEST_F(Input, HoverRaisesOneMouseOverAndOneMouseOut) {
-    host.pointerOver = true;
-    button.mouseMove(0, 0, 10, 10);
-    EXPECT_TRUE(host.timerRunning);
-    EXPECT_TRUE(r().IsOver);
-    EXPECT_EQ(host.clears, 1);
-    button.mouseMove(0, 0, 11, 10);
-    button.overTimerTick();
-    EXPECT_EQ(host.timerStarts, 1);
-    EXPECT_EQ(host.clears, 1);
-
-    host.pointerOver = false; // left without a move reaching the button
-    button.overTimerTick();
-    EXPECT_FALSE(host.timerRunning);
-    EXPECT_FALSE(r().IsOver);
-    EXPECT_EQ(host.clears, 2);
-    EXPECT_EQ(host.events,
-              (Events{"MouseMove 0 0 10 10", "MouseOver", "MouseMove 0 0 11 10", "MouseOut"}));
-}
-
-TEST_F(Input, DraggingOutDrawsUpAndBackInDrawsDownWithoutNewHover) {
-    host.pointerOver = true;
-    button.mouseMove(0, 0, 5, 5);
-    button.mousePress(1, 0, 5, 5);
-    button.mouseMove(1, 0, 6, 5);
-    EXPECT_FALSE(r().IsOver); // cleared after the one drawing, timer still running
-    EXPECT_TRUE(host.timerRunning);
-    host.pointerOver = false;
-    button.mouseMove(1, 0, 90, 5);
-    EXPECT_EQ(r().LastState, StateUp);
-    host.pointerOver = true;
-    button.mouseMove(1, 0, 6, 5);
-    EXPECT_EQ(r().LastState, StateDown);
-    EXPECT_EQ(std::count(host.events.begin(), host.events.end(), "MouseOver"), 1);
-    EXPECT_EQ(std::count(host.events.begin(), host.events.end(), "MouseOut"), 0);
-
-    // After the press-and-drag the next plain move is a new arrival.
-    button.mouseRelease(1, 0, 6, 5);
-    button.mouseMove(0, 0, 7, 5);
-    EXPECT_EQ(std::count(host.events.begin(), host.events.end(), "MouseOver"), 2);
-}
-
-TEST_F(Input, MovesWithOtherButtonsHeldOnlyRaiseTheEvent) {
-    host.pointerOver = true;
-    button.mouseMove(2, 0, 5, 5);
-    button.mouseMove(3, 0, 5, 5);
-    EXPECT_FALSE(r().IsOver);
-    EXPECT_FALSE(host.timerRunning);
-    EXPECT_EQ(host.clears, 0);
-    EXPECT_EQ(host.events.size(), 2u);
-}
-
-TEST_F(Input, DoubleClickPressesAgainAtTheOriginAndCaptures) {
-    button.mousePress(1, 0, 7, 8);
-    button.mouseRelease(1, 0, 7, 8);
-    button.click();
-    button.doubleClick();
-    EXPECT_EQ(host.events.back(), "MouseDown 1 0 0 0");
-    EXPECT_EQ(r().LastState, StateDown);
-    EXPECT_TRUE(host.captured);
-    EXPECT_EQ(clicks(), 1);
-
-    host.captured = false;
-    button.mousePress(2, 0, 1, 1);
-    host.events.clear();
-    button.doubleClick();
-    EXPECT_TRUE(host.events.empty());
-    EXPECT_FALSE(host.captured);
-}
-
-TEST_F(Input, FocusAndAmbientChangesRepaintInTheLastState) {
-    button.keyDown(32, 0);
-    reset();
-    button.focusGained();
-    EXPECT_TRUE(r().HasFocus);
-    EXPECT_EQ(r().LastState, StateDown);
-    button.focusLost();
-    EXPECT_FALSE(r().HasFocus);
-    button.ambientChanged("DisplayAsDefault");
-    EXPECT_EQ(host.clears, 3);
-    EXPECT_EQ(r().LastState, StateDown);
-}
-
-TEST_F(Input, KeyEventsCarryTheirValues) {
-    button.keyDown(65, 1);
-    button.keyPress(97);
-    button.keyUp(65, 1);
-    EXPECT_EQ(host.events, (Events{"KeyDown 65 1", "KeyPress 97", "KeyUp 65 1"}));
-    EXPECT_EQ(r().LastKey, 65);
 }
 
 } // namespace
