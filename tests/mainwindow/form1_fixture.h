@@ -1,90 +1,45 @@
 // Helpers for the window's tests: scripted dialogs that answer the file dialogs and record the
-// message boxes, a temporary folder, image files with a known pattern (sparse when large), and
-// a fixture holding a shown Form1 with its controls by name.
+// message boxes, image files with a known pattern (sparse when large) in the shared scratch
+// folder, and a fixture holding a shown Form1 with its controls by name.
 #pragma once
 
+#include "button/button_widget.h"
 #include "common/temp_files.h"
-#include "mainwindow/dialogs.h"
 #include "mainwindow/form1.h"
 
-#include "button/button_widget.h"
-#include <QApplication>
-#include <QLabel>
-#include <QLineEdit>
-#include <QProgressBar>
-#include <QRadioButton>
-#include <QSignalSpy>
-#include <QTest>
-#include <cstdint>
-#include <deque>
+#include <QtTest>
+#include <QtWidgets>
 #include <filesystem>
 #include <fstream>
-#include <functional>
 #include <gtest/gtest.h>
-#include <iterator>
-#include <stdexcept>
-#include <string>
-#include <vector>
 
 namespace form1::test {
 
 using Bytes = std::vector<char>;
+using qdct::test::FileSizeLimit;
 
-struct ShownMessage {
-    QString text;
-    QString title;
-};
-
-struct ShownError {
-    int number;
-    QString description;
-};
-
-// What the fake dialogs answer, and what the window asked and showed.
-struct DialogScript {
-    std::deque<QString> openAnswers; // "" answers as a cancel
-    std::deque<QString> saveAnswers;
-    std::vector<FileDialogSetup> opens;
-    std::vector<FileDialogSetup> saves;
-    std::vector<ShownMessage> messages;
-    std::vector<ShownError> errors;
-};
-
+// Answers the file dialogs from a script and records what the window asked and showed.
 class FakeDialogs final : public Form1Dialogs {
   public:
-    explicit FakeDialogs(DialogScript& script) : s_(script) {}
-    QString ShowOpen(QWidget*, const FileDialogSetup& setup) override {
-        s_.opens.push_back(setup);
-        return next(s_.openAnswers);
-    }
-    QString ShowSave(QWidget*, const FileDialogSetup& setup) override {
-        s_.saves.push_back(setup);
-        return next(s_.saveAnswers);
-    }
+    QString ShowOpen(QWidget*, const FileDialogSetup& s) override { return answer("open", s); }
+    QString ShowSave(QWidget*, const FileDialogSetup& s) override { return answer("save", s); }
     void MsgBox(QWidget*, const QString& text, const QString& title) override {
-        s_.messages.push_back({text, title});
+        messages << title + ": " + text;
     }
-    void ErrorBox(QWidget*, int number, const QString& description) override {
-        s_.errors.push_back({number, description});
+    void ErrorBox(QWidget*, int number, const QString& text) override {
+        errors.emplace_back(number, text);
     }
+
+    QStringList answers;  // the next path chosen in either file dialog; none cancels
+    QStringList asked;    // "open|<filter>|<title>|<start name>" per file dialog
+    QStringList messages; // "<title>: <text>"
+    std::vector<std::pair<int, QString>> errors;
 
   private:
-    static QString next(std::deque<QString>& answers) {
-        if (answers.empty()) return {};
-        QString answer = answers.front();
-        answers.pop_front();
-        return answer;
+    QString answer(const char* kind, const FileDialogSetup& s) {
+        asked << QStringList{kind, s.Filter, s.DialogTitle, s.FileName}.join('|');
+        return answers.isEmpty() ? QString() : answers.takeFirst();
     }
-    DialogScript& s_;
-};
-
-// The shared scratch folder, naming its files as the window's text boxes hold them.
-class TempDir {
-  public:
-    QString file(const char* name) const { return QString::fromStdString(dir_.file(name)); }
-
-  private:
-    qdct::test::TempDir dir_{"form1-test"};
 };
 
 // n bytes that differ from their neighbours and from zero.
@@ -96,11 +51,8 @@ inline Bytes pattern(std::size_t n) {
 
 // A file of `size` bytes whose first `head` bytes are pattern(head); the rest is a hole.
 inline void makeImage(const QString& path, std::uintmax_t size, std::size_t head = 0) {
-    {
-        std::ofstream out(path.toStdString(), std::ios::binary | std::ios::trunc);
-        const Bytes bytes = pattern(head);
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    }
+    std::ofstream(path.toStdString(), std::ios::binary | std::ios::trunc)
+        .write(pattern(head).data(), static_cast<std::streamsize>(head));
     std::filesystem::resize_file(path.toStdString(), size);
 }
 
@@ -109,57 +61,55 @@ inline Bytes readFile(const QString& path) {
     return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-using qdct::test::FileSizeLimit; // lowers the file-size limit so that writes fail
-
-// The sectors of the Option1 preset; a source of this many sectors passes the preset check.
-inline constexpr std::uintmax_t kOption1Sectors = 2297888;
-inline constexpr std::uintmax_t kOption1Bytes = kOption1Sectors * 2048;
+// The presets' sector counts, Option1 to Option5, as the options write them into Text1.
+inline const char* const kPresetSectors[] = {"2297888", "2298496", "2295104", "4173824", "4150400"};
+inline constexpr std::uintmax_t kOption1Bytes = std::uintmax_t{2297888} * 2048;
 
 class Form1Test : public ::testing::Test {
   protected:
-    Form1Test() : form(std::make_unique<FakeDialogs>(script)) {
+    Form1Test() {
         // Closing the window is part of the tests; it must not end the test program's loop.
         QApplication::setQuitOnLastWindowClosed(false);
         form.show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&form));
     }
 
-    template <typename T>
-    T& control(const char* name) {
-        auto* widget = form.findChild<T*>(QString::fromLatin1(name));
-        if (widget == nullptr) throw std::runtime_error(std::string("no control ") + name);
+    template <typename T = QWidget>
+    T& control(const QString& name) {
+        auto* widget = form.findChild<T*>(name);
+        if (widget == nullptr) throw std::runtime_error("no control " + name.toStdString());
         return *widget;
     }
-    QLineEdit& txtSrc() { return control<QLineEdit>("txtSrc"); }
-    QLineEdit& TxtDest() { return control<QLineEdit>("TxtDest"); }
-    QLineEdit& Text1() { return control<QLineEdit>("Text1"); }
-    QLineEdit& Text3() { return control<QLineEdit>("Text3"); }
+    QLineEdit& edit(const char* name) { return control<QLineEdit>(name); }
     QLabel& Label2() { return control<QLabel>("Label2"); }
     QProgressBar& PB1() { return control<QProgressBar>("PB1"); }
-    QRadioButton& option(int n) {
-        return control<QRadioButton>(("Option" + std::to_string(n)).c_str());
-    }
+    QRadioButton& option(int n) { return control<QRadioButton>(QString("Option%1").arg(n)); }
     ChameleonButtonWidget& button(int n) {
-        return control<ChameleonButtonWidget>(("chameleonButton" + std::to_string(n)).c_str());
+        return control<ChameleonButtonWidget>(QString("chameleonButton%1").arg(n));
     }
-    // A real left click in the middle of a button: press, release, Click.
-    void click(int n) { QTest::mouseClick(&button(n), Qt::LeftButton); }
+    // A real left click in the middle of a control: press, release, Click.
+    void click(QWidget& w) { QTest::mouseClick(&w, Qt::LeftButton); }
+    void click(int n) { click(button(n)); }
+    QString path(const char* name) const { return QString::fromStdString(dir.file(name)); }
 
-    // Browses to `source` and `output` and sets the sectors to add.
-    void prepareCut(const QString& source, const QString& output, const QString& added) {
-        script.openAnswers.push_back(source);
+    // Browses to a source of Option1's size (its first MiB patterned) and to `output`, and
+    // asks for `sectors` with `option`'s preset.
+    void prepareCut(const QString& output, int sectors, int option = 1) {
+        makeImage(path("source.ISO"), kOption1Bytes, 1 << 20);
+        dialogs.answers = {path("source.ISO"), output};
         click(1);
-        script.saveAnswers.push_back(output);
         click(2);
-        Text3().setText(added);
+        click(this->option(option));
+        edit("Text3").setText(QString::number(sectors - std::atoi(kPresetSectors[option - 1])));
     }
     bool bothFilesClosed() const {
         return !form.sourceFile().IsOpen() && !form.outputFile().IsOpen();
     }
 
-    DialogScript script;
-    TempDir dir;
-    Form1 form;
+    qdct::test::TempDir dir{"form1-test"};
+    std::unique_ptr<FakeDialogs> ownDialogs = std::make_unique<FakeDialogs>();
+    FakeDialogs& dialogs = *ownDialogs;
+    Form1 form{std::move(ownDialogs)};
 };
 
 } // namespace form1::test
