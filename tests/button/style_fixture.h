@@ -1,23 +1,26 @@
 // A button set up by hand for drawing tests: the record's fields as a new instance has them,
 // the client size and focus rectangle as the resize handler leaves them, colours and caption
-// computed, and a compact way to check many pixels of the drawn surface at once.
+// computed, and compact ways to check many pixels of the drawn surface at once.
 #pragma once
 
 #include "button/caption.h"
 #include "button/colors.h"
 #include "button/render.h"
+#include "button/styles.h"
 #include "test_host.h"
 
 #include <gtest/gtest.h>
 #include <initializer_list>
+#include <string>
+#include <string_view>
+#include <vector>
 
 namespace chameleon::testing {
 
 // A pixel expectation; negative coordinates count back from the width or height (-1 is the
 // last column or row).
 struct PixelCheck {
-    int x;
-    int y;
+    int x, y;
     Rgb color;
 };
 
@@ -28,26 +31,19 @@ struct StyledButton {
     explicit StyledButton(std::int32_t type, int width = 75, int height = 23,
                           const QString& caption = QString())
         : host(width, height) {
-        QFont font(QStringLiteral("MS Sans Serif"));
-        font.setPointSizeF(8.25);
-        host.surfaceFont = font;
+        host.surfaceFont = QFont(QStringLiteral("MS Sans Serif"));
+        host.surfaceFont.setPointSizeF(8.25);
         ButtonRecord& r = c.r;
         r.ButtonType = type;
         r.ColorScheme = SchemeSystem;
-        r.Enabled = true;
-        r.ShowFocusRect = true;
-        r.UseMaskColor = true;
+        r.Enabled = r.ShowFocusRect = r.UseMaskColor = true;
         r.Caption = caption;
         r.ClientWidth = width;
         r.ClientHeight = height;
         const Rect client{0, 0, width, height};
-        if (type >= ThinRaised && type <= Oval) {
-            r.FocusRect = client.inflate(-3, -3);
-        } else if (type == GradientFramed) {
-            r.FocusRect = client.inflate(-5, -5).offset(1, 1);
-        } else {
-            r.FocusRect = client.inflate(-4, -4);
-        }
+        const int inset = type >= ThinRaised && type <= Oval ? -3 : -4;
+        r.FocusRect = type == GradientFramed ? client.inflate(-5, -5).offset(1, 1)
+                                             : client.inflate(inset, inset);
         ApplyColorScheme(c);
         LayoutCaption(c);
     }
@@ -57,10 +53,14 @@ struct StyledButton {
         c.r.ColorScheme = SchemeClassic;
         ApplyColorScheme(c);
     }
+    void useCustomScheme(Rgb back, Rgb over) {
+        c.r.ColorScheme = SchemeCustom;
+        c.r.BackColor = back;
+        c.r.BackOver = over;
+        ApplyColorScheme(c);
+    }
 
     ButtonRecord& r() { return c.r; }
-    std::int32_t w() const { return c.r.ClientWidth; }
-    std::int32_t h() const { return c.r.ClientHeight; }
 
     // Draws in state with Force, and returns the surface.
     const QImage& draw(std::uint8_t state = StateUp) {
@@ -73,10 +73,38 @@ struct StyledButton {
 
     void expectPixels(std::initializer_list<PixelCheck> checks) const {
         for (const PixelCheck& p : checks) {
-            const int x = p.x >= 0 ? p.x : w() + p.x;
-            const int y = p.y >= 0 ? p.y : h() + p.y;
+            const int x = p.x >= 0 ? p.x : c.r.ClientWidth + p.x;
+            const int y = p.y >= 0 ? p.y : c.r.ClientHeight + p.y;
             EXPECT_EQ(host.pixel(x, y), p.color)
                 << "pixel (" << x << ", " << y << ") of type " << c.r.ButtonType;
+        }
+    }
+
+    // Checks rings of probe pixels against colour letters, eight a ring from the outermost (ring
+    // k lies k pixels in); spaces are ignored and '.' skips a probe. The probes run clockwise
+    // from the top-left corner, the side ones at x = 10 or y = 10. F, L, H, S and D are the
+    // scheme's face and edge colours; other letters name the colours given, in order.
+    //   0 . 1 . . 2
+    //   7         3
+    //   6 . 5 . . 4
+    void expectRings(std::string_view pattern, std::string_view letters = {},
+                     std::initializer_list<Rgb> colors = {}) const {
+        const std::string names = std::string(letters) + "FLHSD";
+        std::vector<Rgb> palette(colors);
+        palette.insert(palette.end(), {c.r.FaceColor, c.r.LightColor, c.r.HighlightColor,
+                                       c.r.ShadowColor, c.r.DarkShadowColor});
+        ASSERT_EQ(names.size(), palette.size());
+        int probe = 0;
+        for (const char letter : pattern) {
+            if (letter == ' ') continue;
+            const int k = probe / 8, at = probe++ % 8;
+            if (letter == '.') continue;
+            const int xs[] = {k, 10, -1 - k, -1 - k, -1 - k, 10, k, k};
+            const int ys[] = {k, k, k, 10, -1 - k, -1 - k, -1 - k, 10};
+            SCOPED_TRACE(::testing::Message() << "ring " << k << " probe " << at);
+            const std::size_t i = names.find(letter);
+            ASSERT_LT(i, palette.size()) << "no colour for " << letter;
+            expectPixels({{xs[at], ys[at], palette[i]}});
         }
     }
 };

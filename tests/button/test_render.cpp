@@ -6,132 +6,92 @@
 namespace chameleon::testing {
 namespace {
 
-TEST(RedrawSkip, DrawsOnlyWhenForcedOrStateOrCaptionChanged) {
+TEST(Redraw, DrawsOnlyWhenForcedOrStateOrCaptionChanged) {
     StyledButton b(ClassicBevel);
-    Redraw(b.c, StateUp, true);
-    EXPECT_EQ(b.host.clears, 1);
-    Redraw(b.c, StateUp, false); // nothing changed
-    EXPECT_EQ(b.host.clears, 1);
-    Redraw(b.c, StateDown, false); // state changed
-    EXPECT_EQ(b.host.clears, 2);
-    EXPECT_EQ(b.r().LastState, StateDown);
+    const auto clearsAfter = [&](std::uint8_t state, bool force) {
+        Redraw(b.c, state, force);
+        return b.host.clears;
+    };
+    EXPECT_EQ(clearsAfter(StateUp, true), 1);
+    EXPECT_EQ(clearsAfter(StateUp, false), 1);   // nothing changed
+    EXPECT_EQ(clearsAfter(StateDown, false), 2); // state changed
     b.r().Caption = QStringLiteral("New");
-    Redraw(b.c, StateDown, false); // caption changed
-    EXPECT_EQ(b.host.clears, 3);
-    EXPECT_EQ(b.r().LastCaption, QStringLiteral("New"));
-    Redraw(b.c, StateDown, false);
-    EXPECT_EQ(b.host.clears, 3);
-}
+    EXPECT_EQ(clearsAfter(StateDown, false), 3); // caption changed
+    EXPECT_EQ(clearsAfter(StateDown, false), 3);
 
-TEST(RedrawSkip, NothingWhileHeightIsZeroOrRedrawIsDisallowed) {
-    StyledButton b(ClassicBevel);
-    b.r().Caption = QStringLiteral("Changed");
+    // Neither a zero height nor a disallowed redraw draws or remembers anything, even forced.
+    b.r().Caption = QStringLiteral("Other");
     b.r().ClientHeight = 0;
-    Redraw(b.c, StateDown, true);
-    EXPECT_EQ(b.host.clears, 0);
-    EXPECT_EQ(b.r().LastState, StateUp);
-    EXPECT_TRUE(b.r().LastCaption.isEmpty());
-
-    b.r().ClientHeight = b.host.image.height();
+    EXPECT_EQ(clearsAfter(StateUp, true), 3);
+    b.r().ClientHeight = 23;
     b.r().RedrawAllowed = false;
-    Redraw(b.c, StateDown, true);
-    EXPECT_EQ(b.host.clears, 0);
-    EXPECT_EQ(b.r().LastState, StateUp);
+    EXPECT_EQ(clearsAfter(StateUp, true), 3);
+    EXPECT_EQ(b.r().LastState, StateDown);
+    EXPECT_EQ(b.r().LastCaption, QStringLiteral("New"));
 }
 
-TEST(RedrawCheckBox, CheckedButtonDrawsDownWhateverIsAsked) {
+TEST(Redraw, CheckedCheckBoxDrawsDownWhateverIsAsked) {
     StyledButton b(ClassicBevel);
-    b.r().CheckBoxBehaviour = true;
-    b.r().Value = true;
+    b.r().CheckBoxBehaviour = b.r().Value = true;
     b.draw(StateUp);
     EXPECT_EQ(b.r().LastState, StateDown);
-    // The sunken bevel: dark shadow top-left, highlight bottom-right.
-    b.expectPixels({{0, 0, b.r().DarkShadowColor}, {-1, -1, b.r().HighlightColor}});
-
+    b.expectRings("DDHHHHHD"); // the sunken bevel
     b.r().Value = false;
     b.draw(StateUp);
     EXPECT_EQ(b.r().LastState, StateUp);
-    b.expectPixels({{0, 0, b.r().HighlightColor}});
+    b.expectRings("HHDDDDDH");
 }
 
-TEST(RedrawCustomScheme, HoverFillsWithBackOverAndRestoresBackColor) {
-    StyledButton b(FaceOnly);
-    b.r().ColorScheme = SchemeCustom;
-    b.r().BackColor = rgb(10, 120, 200);
-    b.r().BackOver = rgb(250, 200, 20);
-    ApplyColorScheme(b.c);
-    b.r().IsOver = true;
-    b.draw();
-    b.expectPixels({{0, 0, rgb(250, 200, 20)}, {-1, -1, rgb(250, 200, 20)}});
-    EXPECT_EQ(b.r().BackColor, static_cast<OleColor>(rgb(10, 120, 200)));
-    EXPECT_EQ(b.r().FaceColor, rgb(10, 120, 200));
+// Hovered, a custom-scheme button draws exactly as one whose BackColor is BackOver, and keeps
+// its own BackColor and colours afterwards; other schemes have no hover face.
+TEST(Redraw, CustomSchemeHoverDrawsFromBackOverAndRestoresBackColor) {
+    const Rgb back = rgb(10, 120, 200), over = rgb(250, 200, 20);
+    StyledButton hovered(ClassicBevel), asOver(ClassicBevel);
+    hovered.useCustomScheme(back, over);
+    asOver.useCustomScheme(over, over);
+    hovered.r().IsOver = true;
+    EXPECT_EQ(hovered.draw(), asOver.draw());
+    hovered.expectPixels({{5, 5, over}});
+    EXPECT_EQ(hovered.r().BackColor, static_cast<OleColor>(back));
+    EXPECT_EQ(hovered.r().FaceColor, back);
 
-    b.r().IsOver = false;
-    b.draw();
-    b.expectPixels({{0, 0, rgb(10, 120, 200)}});
-
-    // Other schemes have no hover face.
-    b.r().ColorScheme = SchemeClassic;
-    ApplyColorScheme(b.c);
-    b.r().IsOver = true;
-    b.draw();
-    b.expectPixels({{5, 5, rgb(192, 192, 192)}});
+    hovered.useClassicScheme();
+    hovered.r().IsOver = true;
+    hovered.draw();
+    hovered.expectPixels({{5, 5, rgb(192, 192, 192)}});
 }
 
-TEST(RedrawFaceOnly, FaceOnlyAndUnknownTypesShowOnlyTheFace) {
-    for (const std::int32_t type : {0, 10, 15, -1, 1000}) {
+// Focus, drawn or not, changes nothing of a disabled button (even the default one). An enabled
+// one shows it only with ShowFocusRect, and only in the styles that mark it; the ClassicBevel
+// drawn enabled is the default button, the only one of its style that does. FaceOnly and the
+// values outside 1 to 14 show the face alone in every drawing, without even the caption.
+TEST(Redraw, FocusMarksAndTheFaceOnlyLooks) {
+    for (std::int32_t type = -1; type <= 15; ++type) {
         for (const bool enabled : {true, false}) {
             for (const std::uint8_t state : {StateUp, StateDown}) {
-                StyledButton b(type, 75, 23, QStringLiteral("Caption"));
+                SCOPED_TRACE(::testing::Message() << "type " << type << " enabled " << enabled
+                                                  << " state " << int(state));
+                StyledButton b(type, 75, 23, QStringLiteral("Go"));
+                b.host.displayAsDefault = type == ClassicBevel || !enabled;
                 b.r().Enabled = enabled;
+                const QImage unfocused = b.draw(state);
+                const bool faceOnly =
+                    type < OutlinedBevel || type == FaceOnly || type > GradientFramed;
+                if (faceOnly) {
+                    QImage face(75, 23, QImage::Format_RGB32);
+                    const Rgb f = b.r().FaceColor;
+                    face.fill(qRgb(redOf(f), greenOf(f), blueOf(f)));
+                    EXPECT_EQ(unfocused, face);
+                }
                 b.r().HasFocus = true;
-                b.r().IsOver = true;
-                QImage expected(75, 23, QImage::Format_RGB32);
-                expected.fill(QColor(redOf(b.r().FaceColor), greenOf(b.r().FaceColor),
-                                     blueOf(b.r().FaceColor)));
-                EXPECT_EQ(b.draw(state), expected) << "type " << type;
+                const bool marks = enabled && !faceOnly && type != RoundedBevel && type != Oval &&
+                                   (type != RoundedGradient || state == StateUp);
+                EXPECT_EQ(b.draw(state) != unfocused, marks);
+                b.r().ShowFocusRect = false;
+                if (type != ClassicBevel) {
+                    EXPECT_EQ(b.draw(state), unfocused);
+                }
             }
-        }
-    }
-}
-
-// Focus marks: focused and unfocused drawings of a disabled button are identical in every
-// style; enabled, the styles that show focus do show it.
-TEST(RedrawFocus, DisabledButtonsNeverShowFocus) {
-    for (std::int32_t type = 1; type <= 14; ++type) {
-        StyledButton b(type, 75, 23, QStringLiteral("Go"));
-        b.host.displayAsDefault = true;
-        b.r().Enabled = false;
-        const QImage unfocused = b.draw();
-        b.r().HasFocus = true;
-        EXPECT_EQ(b.draw(), unfocused) << "type " << type;
-    }
-}
-
-TEST(RedrawFocus, FocusShowsInTheStylesThatMarkIt) {
-    for (const std::int32_t type : {1, 2, 3, 5, 6, 7, 8, 9, 11, 12, 14}) {
-        for (const std::uint8_t state : {StateUp, StateDown}) {
-            if (type == RoundedGradient && state == StateDown) continue;
-            StyledButton b(type, 75, 23, QStringLiteral("Go"));
-            b.host.displayAsDefault = type == ClassicBevel; // only the default one shows focus
-            const QImage unfocused = b.draw(state);
-            b.r().HasFocus = true;
-            EXPECT_NE(b.draw(state), unfocused) << "type " << type << " state " << int(state);
-            b.r().ShowFocusRect = false;
-            if (type != ClassicBevel) {
-                EXPECT_EQ(b.draw(state), unfocused) << "type " << type;
-            }
-        }
-    }
-}
-
-TEST(RedrawFocus, RoundedBevelAndOvalIgnoreFocus) {
-    for (const std::int32_t type : {RoundedBevel, Oval}) {
-        for (const std::uint8_t state : {StateUp, StateDown}) {
-            StyledButton b(type, 75, 23, QStringLiteral("Go"));
-            const QImage unfocused = b.draw(state);
-            b.r().HasFocus = true;
-            EXPECT_EQ(b.draw(state), unfocused) << "type " << type;
         }
     }
 }
