@@ -11,15 +11,6 @@ namespace chameleon {
 
 namespace {
 
-// Platform numbers the transition table tests.
-constexpr std::int16_t LeftButton = 1;
-constexpr std::int16_t RightButton = 2;
-constexpr std::int16_t KeySpace = 32;
-constexpr std::int16_t KeyLeft = 37;
-constexpr std::int16_t KeyUp = 38;
-constexpr std::int16_t KeyRight = 39;
-constexpr std::int16_t KeyDown = 40;
-
 // Keystrokes that move the focus back and forward in the host's tab order.
 constexpr const char* PreviousControl = "+{Tab}";
 constexpr const char* NextControl = "{Tab}";
@@ -47,13 +38,13 @@ void finishClick(Control& c, bool force) {
 void chameleonButton::mousePress(std::int16_t button, std::int16_t shift, float x, float y) {
     c_.host.raiseMouseDown(button, shift, x, y);
     c_.r.LastButton = toByte(button, "Button");
-    if (button != RightButton) Redraw(c_, StateDown, false);
+    if (button != MouseRight) Redraw(c_, StateDown, false);
 }
 
 void chameleonButton::mouseMove(std::int16_t button, std::int16_t shift, float x, float y) {
     ButtonRecord& r = c_.r;
     c_.host.raiseMouseMove(button, shift, x, y);
-    if (button != 0 && button != LeftButton) return;
+    if (button != 0 && button != MouseLeft) return;
     if (!c_.host.isPointerOverWindow()) {
         Redraw(c_, StateUp, false);
     } else if (button == 0) {
@@ -73,17 +64,17 @@ void chameleonButton::mouseMove(std::int16_t button, std::int16_t shift, float x
 
 void chameleonButton::mouseRelease(std::int16_t button, std::int16_t shift, float x, float y) {
     c_.host.raiseMouseUp(button, shift, x, y);
-    if (button != RightButton) Redraw(c_, StateUp, false);
+    if (button != MouseRight) Redraw(c_, StateUp, false);
 }
 
 void chameleonButton::click() {
-    if (c_.r.LastButton != LeftButton || !c_.r.Enabled) return;
+    if (c_.r.LastButton != MouseLeft || !c_.r.Enabled) return;
     finishClick(c_, true);
 }
 
 void chameleonButton::doubleClick() {
-    if (c_.r.LastButton != LeftButton) return;
-    mousePress(LeftButton, 0, 0.0f, 0.0f);
+    if (c_.r.LastButton != MouseLeft) return;
+    mousePress(MouseLeft, 0, 0.0f, 0.0f);
     // The host ends this capture at the next mouse release.
     c_.host.captureMouse();
 }
@@ -92,15 +83,15 @@ void chameleonButton::keyDown(std::int16_t keyCode, std::int16_t shift) {
     c_.host.raiseKeyDown(keyCode, shift);
     c_.r.LastKey = toByte(keyCode, "KeyCode");
     switch (keyCode) {
-    case KeySpace:
+    case VkSpace:
         Redraw(c_, StateDown, false);
         break;
-    case KeyLeft:
-    case KeyUp:
+    case VkLeft:
+    case VkUp:
         c_.host.sendKeys(QString::fromLatin1(PreviousControl));
         break;
-    case KeyRight:
-    case KeyDown:
+    case VkRight:
+    case VkDown:
         c_.host.sendKeys(QString::fromLatin1(NextControl));
         break;
     default:
@@ -115,11 +106,11 @@ void chameleonButton::keyPress(std::int16_t keyAscii) {
 void chameleonButton::keyUp(std::int16_t keyCode, std::int16_t shift) {
     c_.host.raiseKeyUp(keyCode, shift);
     // Not forced: a check box that stays down is not drawn again.
-    if (c_.r.LastKey == KeySpace && keyCode == KeySpace) finishClick(c_, false);
+    if (c_.r.LastKey == VkSpace && keyCode == VkSpace) finishClick(c_, false);
 }
 
 void chameleonButton::accessKey(std::int16_t /*keyAscii*/) {
-    c_.r.LastButton = LeftButton;
+    c_.r.LastButton = MouseLeft;
     click();
 }
 

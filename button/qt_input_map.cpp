@@ -3,16 +3,14 @@
 // (32 space, 37..40 arrows, 65..90 letters).
 #include "button/qt_input_map.h"
 
+#include "button/types.h"
+
 #include <array>
 #include <utility>
 
 namespace chameleon {
 
 namespace {
-
-constexpr std::int16_t LeftNumber = 1;
-constexpr std::int16_t RightNumber = 2;
-constexpr std::int16_t MiddleNumber = 4;
 
 constexpr std::int16_t ShiftBit = 1;
 constexpr std::int16_t CtrlBit = 2;
@@ -32,15 +30,15 @@ constexpr auto KeyTable = std::to_array<std::pair<int, std::int16_t>>({
     {Qt::Key_Pause, 19},
     {Qt::Key_CapsLock, 20},
     {Qt::Key_Escape, 27},
-    {Qt::Key_Space, 32},
+    {Qt::Key_Space, VkSpace},
     {Qt::Key_PageUp, 33},
     {Qt::Key_PageDown, 34},
     {Qt::Key_End, 35},
     {Qt::Key_Home, 36},
-    {Qt::Key_Left, 37},
-    {Qt::Key_Up, 38},
-    {Qt::Key_Right, 39},
-    {Qt::Key_Down, 40},
+    {Qt::Key_Left, VkLeft},
+    {Qt::Key_Up, VkUp},
+    {Qt::Key_Right, VkRight},
+    {Qt::Key_Down, VkDown},
     {Qt::Key_Print, 44},
     {Qt::Key_Insert, 45},
     {Qt::Key_Delete, 46},
@@ -129,11 +127,11 @@ std::optional<std::int16_t> lookUp(const std::array<std::pair<int, std::int16_t>
 std::int16_t MouseButtonNumber(Qt::MouseButton button) {
     switch (button) {
     case Qt::LeftButton:
-        return LeftNumber;
+        return MouseLeft;
     case Qt::RightButton:
-        return RightNumber;
+        return MouseRight;
     case Qt::MiddleButton:
-        return MiddleNumber;
+        return MouseMiddle;
     default:
         return 0;
     }
@@ -141,9 +139,9 @@ std::int16_t MouseButtonNumber(Qt::MouseButton button) {
 
 std::int16_t MouseButtonsHeld(Qt::MouseButtons buttons) {
     std::int16_t held = 0;
-    if (buttons & Qt::LeftButton) held |= LeftNumber;
-    if (buttons & Qt::RightButton) held |= RightNumber;
-    if (buttons & Qt::MiddleButton) held |= MiddleNumber;
+    if (buttons & Qt::LeftButton) held |= MouseLeft;
+    if (buttons & Qt::RightButton) held |= MouseRight;
+    if (buttons & Qt::MiddleButton) held |= MouseMiddle;
     return held;
 }
 

@@ -101,6 +101,18 @@ enum CaptionMode : std::uint8_t {
     CaptionLightEmbossed = 7,
 };
 
+// Mouse button numbers that mouse events carry; a move carries the set of buttons held.
+enum MouseButtonNumber : std::int16_t { MouseLeft = 1, MouseRight = 2, MouseMiddle = 4 };
+
+// Virtual-key codes the control reacts to.
+enum KeyCodeNumber : std::int16_t {
+    VkSpace = 32,
+    VkLeft = 37,
+    VkUp = 38,
+    VkRight = 39,
+    VkDown = 40
+};
+
 // Modes of DrawPicture.
 enum PictureMode : std::uint8_t { PictureModeUp = 0, PictureModeDown = 1, PictureModeDisabled = 2 };
 
