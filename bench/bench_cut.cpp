@@ -4,27 +4,18 @@
 // job again with a real event-loop pass per block as the window runs it. It prints the median
 // seconds of each and, last, the ratio of the job to dd.
 #include "common/temp_files.h"
+#include "copy_peer.h"
 #include "cutting/cut_job.h"
 #include "cutting/presets.h"
 #include "cutting/random.h"
 
 #include <QCoreApplication>
 
-#include <algorithm>
-#include <chrono>
 #include <cstdio>
-#include <cstdlib>
-#include <fcntl.h>
 #include <filesystem>
-#include <functional>
-#include <spawn.h>
 #include <stdexcept>
 #include <string>
-#include <sys/wait.h>
-#include <unistd.h>
 #include <vector>
-
-extern char** environ;
 
 namespace {
 
@@ -58,45 +49,6 @@ class EventLoopPump : public cutting::Pump {
     void processPendingMessages() override { QCoreApplication::processEvents(); }
 };
 
-// Writes `bytes` of non-zero data and commits it, so that the source is cached and clean.
-void makeSource(const std::string& path, std::int64_t bytes) {
-    const cutting::UniqueFd fd(
-        ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
-    std::vector<char> chunk(1 << 20);
-    for (std::size_t i = 0; i < chunk.size(); ++i) chunk[i] = static_cast<char>(i * 7 + 1);
-    for (std::int64_t done = 0; done < bytes; done += std::ssize(chunk))
-        if (::write(fd.get(), chunk.data(), chunk.size()) != std::ssize(chunk))
-            throw std::runtime_error("cannot write the source");
-    ::fdatasync(fd.get());
-}
-
-// Commits the output between runs, so that every run writes into clean cached pages.
-void settle(const std::string& path) {
-    const cutting::UniqueFd fd(::open(path.c_str(), O_WRONLY | O_CLOEXEC));
-    if (fd.valid()) ::fdatasync(fd.get());
-}
-
-double seconds(const std::function<void()>& action) {
-    const auto start = std::chrono::steady_clock::now();
-    action();
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
-
-void runDd(const std::string& src, const std::string& dst) {
-    std::vector<std::string> args = {
-        "dd",           "if=" + src,  "of=" + dst, "bs=4096", "count=" + std::to_string(kBlocks),
-        "conv=notrunc", "status=none"};
-    std::vector<char*> argv;
-    for (std::string& arg : args) argv.push_back(arg.data());
-    argv.push_back(nullptr);
-    pid_t pid = 0;
-    if (::posix_spawnp(&pid, "dd", nullptr, nullptr, argv.data(), environ) != 0)
-        throw std::runtime_error("cannot start dd");
-    int status = 0;
-    ::waitpid(pid, &status, 0);
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) throw std::runtime_error("dd failed");
-}
-
 void runJob(const std::string& src, const std::string& dst, cutting::Pump& pump) {
     cutting::Random SourceFile, OutputFile;
     cutting::CutJob job(SourceFile, OutputFile);
@@ -111,11 +63,6 @@ void runJob(const std::string& src, const std::string& dst, cutting::Pump& pump)
         throw std::runtime_error("the cut did not complete: " + messages.last);
 }
 
-double median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
@@ -124,18 +71,18 @@ int main(int argc, char** argv) {
         const qdct::test::TempDir dir("bench-cut");
         const std::string src = dir.file("source.iso");
         const std::string dst = dir.file("output.iso");
-        makeSource(src, kCopyBytes + (std::int64_t{1} << 20));
+        bench::makeCachedSource(src, kCopyBytes + (std::int64_t{1} << 20), 0);
 
         EmptyPump emptyPump;
         EventLoopPump eventPump;
         std::vector<double> dd, job, jobPump;
         for (int run = -1; run < kRuns; ++run) { // run -1 warms up and is not counted
-            const double d = seconds([&] { runDd(src, dst); });
-            settle(dst);
-            const double j = seconds([&] { runJob(src, dst, emptyPump); });
-            settle(dst);
-            const double p = seconds([&] { runJob(src, dst, eventPump); });
-            settle(dst);
+            const double d = bench::seconds([&] { bench::runDd(src, dst, kBlocks); });
+            bench::settle(dst);
+            const double j = bench::seconds([&] { runJob(src, dst, emptyPump); });
+            bench::settle(dst);
+            const double p = bench::seconds([&] { runJob(src, dst, eventPump); });
+            bench::settle(dst);
             if (std::filesystem::file_size(dst) != static_cast<std::uintmax_t>(kCopyBytes))
                 throw std::runtime_error("the output is not 1 GiB");
             if (run < 0) continue;
@@ -144,7 +91,8 @@ int main(int argc, char** argv) {
             jobPump.push_back(p);
         }
 
-        const double ddMedian = median(dd), jobMedian = median(job), pumpMedian = median(jobPump);
+        const double ddMedian = bench::median(dd), jobMedian = bench::median(job),
+                     pumpMedian = bench::median(jobPump);
         std::printf("copy: %lld blocks of %d bytes (1 GiB), %d runs each\n",
                     static_cast<long long>(kBlocks), cutting::kBlockBytes, kRuns);
         std::printf("dd median: %.3f s\n", ddMedian);

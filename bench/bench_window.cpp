@@ -6,8 +6,9 @@
 // `longest gap ms: N` and, last, the ratio of the window to dd.
 #include "button/button_widget.h"
 #include "common/temp_files.h"
+#include "copy_peer.h"
+#include "cutting/cut_job.h"
 #include "cutting/presets.h"
-#include "cutting/unique_fd.h"
 #include "mainwindow/dialogs.h"
 #include "mainwindow/form1.h"
 
@@ -18,26 +19,17 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
-#include <cstdlib>
-#include <fcntl.h>
 #include <filesystem>
-#include <functional>
-#include <spawn.h>
 #include <stdexcept>
 #include <string>
-#include <sys/wait.h>
-#include <unistd.h>
 #include <vector>
-
-extern char** environ;
 
 namespace {
 
 using Clock = std::chrono::steady_clock;
 
 constexpr std::int64_t kCopyBytes = std::int64_t{1} << 30;
-constexpr std::int64_t kBlockBytes = 4096;
-constexpr std::int64_t kBlocks = kCopyBytes / kBlockBytes;
+constexpr std::int64_t kBlocks = kCopyBytes / cutting::kBlockBytes;
 constexpr int kRuns = 5;
 constexpr int kTickMs = 10;
 constexpr std::int64_t kPresetSectors = 2297888; // Option1, selected at start
@@ -65,48 +57,6 @@ class BenchDialogs final : public form1::Form1Dialogs {
     std::string output_;
     std::string& lastBox_;
 };
-
-// 1 GiB of non-zero data, committed so that it is cached and clean, then a hole up to the
-// preset's size so that the window's preset check passes.
-void makeSource(const std::string& path) {
-    const cutting::UniqueFd fd(
-        ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
-    std::vector<char> chunk(1 << 20);
-    for (std::size_t i = 0; i < chunk.size(); ++i) chunk[i] = static_cast<char>(i * 7 + 1);
-    for (std::int64_t done = 0; done < kCopyBytes; done += std::ssize(chunk))
-        if (::write(fd.get(), chunk.data(), chunk.size()) != std::ssize(chunk))
-            throw std::runtime_error("cannot write the source");
-    if (::ftruncate(fd.get(), kPresetSectors * cutting::kSectorBytes) != 0)
-        throw std::runtime_error("cannot size the source");
-    ::fdatasync(fd.get());
-}
-
-// Commits the output between runs, so that every run writes into clean cached pages.
-void settle(const std::string& path) {
-    const cutting::UniqueFd fd(::open(path.c_str(), O_WRONLY | O_CLOEXEC));
-    if (fd.valid()) ::fdatasync(fd.get());
-}
-
-double seconds(const std::function<void()>& action) {
-    const auto start = Clock::now();
-    action();
-    return std::chrono::duration<double>(Clock::now() - start).count();
-}
-
-void runDd(const std::string& src, const std::string& dst) {
-    std::vector<std::string> args = {
-        "dd",           "if=" + src,  "of=" + dst, "bs=4096", "count=" + std::to_string(kBlocks),
-        "conv=notrunc", "status=none"};
-    std::vector<char*> argv;
-    for (std::string& arg : args) argv.push_back(arg.data());
-    argv.push_back(nullptr);
-    pid_t pid = 0;
-    if (::posix_spawnp(&pid, "dd", nullptr, nullptr, argv.data(), environ) != 0)
-        throw std::runtime_error("cannot start dd");
-    int status = 0;
-    ::waitpid(pid, &status, 0);
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) throw std::runtime_error("dd failed");
-}
 
 template <typename T>
 T& control(QWidget& form, const char* name) {
@@ -136,11 +86,6 @@ double cutInWindow(Form1& form, const std::string& lastBox) {
     return longest;
 }
 
-double median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
@@ -150,7 +95,8 @@ int main(int argc, char** argv) {
         const qdct::test::TempDir dir("bench-window");
         const std::string src = dir.file("source.ISO");
         const std::string dst = dir.file("output.ISO");
-        makeSource(src);
+        // 1 GiB of data, then a hole up to the preset's size so that the preset check passes.
+        bench::makeCachedSource(src, kCopyBytes, kPresetSectors * cutting::kSectorBytes);
 
         std::string lastBox;
         Form1 form(std::make_unique<BenchDialogs>(src, dst, lastBox));
@@ -164,11 +110,11 @@ int main(int argc, char** argv) {
         std::vector<double> dd, window;
         double longestGap = 0;
         for (int run = -1; run < kRuns; ++run) { // run -1 warms up and is not counted
-            const double d = seconds([&] { runDd(src, dst); });
-            settle(dst);
+            const double d = bench::seconds([&] { bench::runDd(src, dst, kBlocks); });
+            bench::settle(dst);
             double gap = 0;
-            const double w = seconds([&] { gap = cutInWindow(form, lastBox); });
-            settle(dst);
+            const double w = bench::seconds([&] { gap = cutInWindow(form, lastBox); });
+            bench::settle(dst);
             if (std::filesystem::file_size(dst) != static_cast<std::uintmax_t>(kCopyBytes))
                 throw std::runtime_error("the output is not 1 GiB");
             if (run < 0) continue;
@@ -177,9 +123,10 @@ int main(int argc, char** argv) {
             longestGap = std::max(longestGap, gap);
         }
 
-        const double ddMedian = median(dd), windowMedian = median(window);
+        const double ddMedian = bench::median(dd), windowMedian = bench::median(window);
         std::printf("copy: %lld blocks of %lld bytes (1 GiB), %d runs each\n",
-                    static_cast<long long>(kBlocks), static_cast<long long>(kBlockBytes), kRuns);
+                    static_cast<long long>(kBlocks), static_cast<long long>(cutting::kBlockBytes),
+                    kRuns);
         std::printf("dd median: %.3f s\n", ddMedian);
         std::printf("window median: %.3f s\n", windowMedian);
         std::printf("longest gap ms: %.0f\n", longestGap);
