@@ -4,11 +4,11 @@
 
 #include "cutting/cut_messages.h"
 #include "cutting/file_error.h"
+#include "cutting/file_lookup.h"
 #include "cutting/number_text.h"
 #include "cutting/presets.h"
 
 #include <cmath>
-#include <filesystem>
 
 namespace cutting {
 
@@ -16,12 +16,6 @@ namespace {
 
 // Beyond 2^53 a double no longer counts every byte, so the copy could not tell where it is.
 constexpr double kMaxTotalBytes = 9007199254740992.0;
-
-bool isExistingFile(const std::string& path) {
-    if (path.find('\0') != std::string::npos) return false;
-    std::error_code ec;
-    return std::filesystem::is_regular_file(std::filesystem::path(path), ec);
-}
 
 double numberOf(const std::string& text, const std::string& what, const CutInputs& inputs) {
     const auto value = parseNumber(text, inputs.decimalPoint);
@@ -33,8 +27,7 @@ double numberOf(const std::string& text, const std::string& what, const CutInput
 
 CutPlan planCut(const CutInputs& inputs) {
     if (inputs.txtSrc.empty()) return {kNoSourceText};
-    if (!isExistingFile(inputs.txtSrc))
-        throw FileError(errnum::kFileNotFound, kJobErrorSource, sourceNotFoundText(inputs.txtSrc));
+    lookUpFileSize(inputs.txtSrc); // only whether it exists matters here
     if (inputs.TxtDest.empty()) return {kNoOutputText};
 
     const double sourceSectors = numberOf(inputs.Label2, "the image's sectors", inputs);

@@ -4,6 +4,7 @@
 #include "mainwindow/form1.h"
 
 #include "cutting/file_error.h"
+#include "cutting/file_lookup.h"
 #include "cutting/presets.h"
 #include "mainwindow/form1_looks.h"
 #include "mainwindow/sector_count.h"
@@ -123,7 +124,7 @@ void Form1::chameleonButton1_Click() {
     ui_->txtSrc->setText(path);
     if (path.isEmpty()) return; // cancelled: Label2 keeps its count
     guarded([&] {
-        const std::uintmax_t bytes = form1::lookUpFileSize(pathOf(path));
+        const std::uintmax_t bytes = cutting::lookUpFileSize(pathOf(path));
         form1::setLabelCaption(*ui_->Label2,
                                form1::sectorCountText(bytes, QLocale().decimalPoint()));
     });
