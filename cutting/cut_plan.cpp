@@ -34,7 +34,7 @@ CutPlan planCut(const CutInputs& inputs) {
     const double presetSectors = numberOf(inputs.Text1, "the preset's sectors", inputs);
     if (sourceSectors < presetSectors) return {kPresetTooLargeText};
 
-    const double presetBytes = presetFor(inputs.selectedOption).bytes;
+    const double presetBytes = presetFor(inputs.selectedOption).bytes();
     const double addedSectors = numberOf(inputs.Text3, "the LBA to add", inputs);
     const double totalBytes = presetBytes + addedSectors * kSectorBytes;
 

@@ -166,7 +166,7 @@ void Form1::chameleonButton4_Click() {
 }
 
 void Form1::Option_Click(int option) {
-    ui_->Text1->setText(QString::fromLatin1(cutting::presetFor(option).sectorsText));
+    ui_->Text1->setText(QString::number(cutting::presetFor(option).sectors));
 }
 
 void Form1::updateOptionTabStops() {
