@@ -71,13 +71,6 @@ void MeasurePicture(Control& c) {
 }
 
 void DrawMaskedPicture(QImage& dest, std::int32_t x, std::int32_t y, std::int32_t width,
-                       std::int32_t height, const Picture& picture, Rgb transparentColor,
-                       std::int32_t solidColor, bool darkOnly, bool greyscale, bool blend) {
-    DrawMaskedPicture(dest, x, y, width, height, picture, transparentColor, solidColor, darkOnly,
-                      greyscale, blend, true);
-}
-
-void DrawMaskedPicture(QImage& dest, std::int32_t x, std::int32_t y, std::int32_t width,
                        std::int32_t height, const Picture& picture, Rgb maskColor,
                        std::int32_t solidColor, bool darkOnly, bool greyscale, bool blend,
                        bool useMaskColor) {

@@ -14,11 +14,8 @@ void DrawPicture(Control& c, std::uint8_t mode);
 void DrawPictureEffect(Control& c, std::int32_t shift, const PicturePtr& picture);
 // Draws picture into dest with its top left at (x, y), width by height pixels. A negative
 // solidColor draws own colours (greyscale before blend); 0 or more draws a silhouette in it.
-void DrawMaskedPicture(QImage& dest, std::int32_t x, std::int32_t y, std::int32_t width,
-                       std::int32_t height, const Picture& picture, Rgb transparentColor,
-                       std::int32_t solidColor, bool darkOnly, bool greyscale, bool blend);
-// The same with UseMaskColor given: when false no pixel is transparent, and an icon still
-// shows its transparent parts in maskColor, the colour it is composed on.
+// Pixels in maskColor are transparent with useMaskColor; without it no pixel is, and an icon
+// still shows its transparent parts in maskColor, the colour it is composed on.
 void DrawMaskedPicture(QImage& dest, std::int32_t x, std::int32_t y, std::int32_t width,
                        std::int32_t height, const Picture& picture, Rgb maskColor,
                        std::int32_t solidColor, bool darkOnly, bool greyscale, bool blend,
