@@ -19,8 +19,7 @@ constexpr std::int32_t PictureGapVertical = 2;
 // What centring takes off the free space beside a right or bottom picture, on top of its size.
 constexpr std::int32_t PictureRoomExtra = 4;
 
-// Colour shifts of the effect copies and of the shaded caption modes.
-constexpr std::int32_t EffectOffset = 40;
+// Colour shifts of the shaded caption modes.
 constexpr std::int32_t ShadedOffset = -104;
 constexpr std::int32_t LightEmbossedOffset = -50;
 
@@ -157,7 +156,6 @@ void DrawCaptionText(Control& c, const Rect& rect, Rgb color) {
 
 void DrawCaptionEffect(Control& c, const Rect& rect) {
     const ButtonRecord& r = c.r;
-    if (r.SpecialEffect <= EffectNone) return;
     // The colour of the face under the caption.
     Rgb base = r.FaceColor;
     if (r.ButtonType == RoundedGradient || r.ButtonType == RoundedBevel ||
@@ -167,13 +165,9 @@ void DrawCaptionEffect(Control& c, const Rect& rect) {
                r.ButtonType == FlatHighlight) {
         base = r.HotFillColor;
     }
-    const bool engraved = r.SpecialEffect == EffectEngraved;
-    const Rgb lighter = OffsetColor(c, base, EffectOffset);
-    const Rgb darker = OffsetColor(c, base, -EffectOffset);
-    DrawCaptionText(c, rect.offset(1, 1), engraved ? lighter : darker);
-    if (r.SpecialEffect == EffectEmbossed || engraved) {
-        DrawCaptionText(c, rect.offset(-1, -1), engraved ? darker : lighter);
-    }
+    ForEachEffectCopy(c, base, [&](std::int32_t shift, Rgb color) {
+        DrawCaptionText(c, rect.offset(shift, shift), color);
+    });
 }
 
 void DrawCaption(Control& c, std::uint8_t mode) {

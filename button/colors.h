@@ -17,4 +17,21 @@ Rgb LightenColor(Rgb color, std::int32_t amount);
 // Recomputes every derived colour of the record from its properties.
 void ApplyColorScheme(Control& c);
 
+// How far the SpecialEffect copies are lightened and darkened from the face under them.
+inline constexpr std::int32_t EffectOffset = 40;
+
+// The SpecialEffect copies of a caption or picture on a face of colour base, in drawing order:
+// draw(1, colour) for the copy one pixel right and down, then, for embossed and engraved only,
+// draw(-1, colour) for the one left and up. Nothing without an effect.
+template <typename Draw>
+void ForEachEffectCopy(const Control& c, Rgb base, Draw draw) {
+    const std::int32_t effect = c.r.SpecialEffect;
+    if (effect <= EffectNone) return;
+    const bool engraved = effect == EffectEngraved;
+    const Rgb lighter = OffsetColor(c, base, EffectOffset);
+    const Rgb darker = OffsetColor(c, base, -EffectOffset);
+    draw(1, engraved ? lighter : darker);
+    if (effect == EffectEmbossed || engraved) draw(-1, engraved ? darker : lighter);
+}
+
 } // namespace chameleon

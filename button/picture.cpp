@@ -16,8 +16,6 @@ namespace chameleon {
 
 namespace {
 
-// Colour shift of the effect silhouettes.
-constexpr std::int32_t EffectOffset = 40;
 // Disabled FlatHighlight silhouettes are a little lighter than the shadow.
 constexpr std::int32_t FlatDisabledOffset = 13;
 // DarkOnly silhouettes skip pixels brighter than this red + green + blue.
@@ -129,24 +127,19 @@ void DrawMaskedPicture(QImage& dest, std::int32_t x, std::int32_t y, std::int32_
 void DrawPictureEffect(Control& c, std::int32_t shift, const PicturePtr& picture) {
     using namespace checked;
     const ButtonRecord& r = c.r;
-    if (r.SpecialEffect <= EffectNone || !picture) return;
+    if (!picture) return;
     Rgb base = r.FaceColor;
     if (r.ButtonType == RoundedGradient) {
         base = r.GradientBase;
     } else if (shift == -1 && r.ColorScheme != SchemeCustom) {
         base = r.HotFillColor;
     }
-    const bool engraved = r.SpecialEffect == EffectEngraved;
-    const Rgb lighter = OffsetColor(c, base, EffectOffset);
-    const Rgb darker = OffsetColor(c, base, -EffectOffset);
     QImage& surface = c.host.surface();
-    auto silhouette = [&](std::int32_t d, Rgb color) {
+    ForEachEffectCopy(c, base, [&](std::int32_t d, Rgb color) {
         DrawMaskedPicture(surface, add(r.PictureX, add(d, shift)), add(r.PictureY, add(d, shift)),
                           r.PictureWidth, r.PictureHeight, *picture, r.MaskColorValue, color, false,
                           false, false, r.UseMaskColor);
-    };
-    silhouette(1, engraved ? lighter : darker);
-    if (r.SpecialEffect == EffectEmbossed || engraved) silhouette(-1, engraved ? darker : lighter);
+    });
 }
 
 void DrawPicture(Control& c, std::uint8_t mode) {
