@@ -5,7 +5,6 @@
 
 #include "cutting/file_error.h"
 #include "cutting/file_lookup.h"
-#include "cutting/presets.h"
 #include "mainwindow/form1_looks.h"
 #include "mainwindow/sector_count.h"
 #include "mainwindow/stored_buttons.h"
@@ -79,7 +78,7 @@ Form1::Form1(std::unique_ptr<form1::Form1Dialogs> dialogs, QWidget* parent)
             &Form1::chameleonButton3_Click);
     connect(ui_->chameleonButton4, &ChameleonButtonWidget::Click, this,
             &Form1::chameleonButton4_Click);
-    const std::array options{ui_->Option1, ui_->Option2, ui_->Option3, ui_->Option4, ui_->Option5};
+    const auto options = optionButtons();
     for (std::size_t i = 0; i < options.size(); ++i) {
         connect(options[i], &QRadioButton::toggled, this, [this, i](bool checked) {
             updateOptionTabStops();
@@ -142,7 +141,7 @@ cutting::CutInputs Form1::cutInputs() const {
     inputs.Text1 = ui_->Text1->text().toStdString();
     inputs.Text3 = ui_->Text3->text().toStdString();
     inputs.Label2 = ui_->Label2->text().toStdString();
-    const std::array options{ui_->Option1, ui_->Option2, ui_->Option3, ui_->Option4, ui_->Option5};
+    const auto options = optionButtons();
     for (std::size_t i = 0; i < options.size(); ++i)
         if (options[i]->isChecked()) inputs.selectedOption = static_cast<int>(i) + 1;
     inputs.decimalPoint = QLocale().decimalPoint().toStdString();
@@ -169,11 +168,14 @@ void Form1::Option_Click(int option) {
     ui_->Text1->setText(QString::number(cutting::presetFor(option).sectors));
 }
 
+std::array<QRadioButton*, cutting::kPresets.size()> Form1::optionButtons() const {
+    return {ui_->Option1, ui_->Option2, ui_->Option3, ui_->Option4, ui_->Option5};
+}
+
 void Form1::updateOptionTabStops() {
     // The five options are one group and one tab stop: the selected one. The others still
     // take the focus from a click or from the arrow keys.
-    for (QRadioButton* option :
-         {ui_->Option1, ui_->Option2, ui_->Option3, ui_->Option4, ui_->Option5})
+    for (QRadioButton* option : optionButtons())
         option->setFocusPolicy(option->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
 }
 

@@ -11,12 +11,16 @@
 #pragma once
 
 #include "cutting/cut_job.h"
+#include "cutting/presets.h"
 #include "cutting/random.h"
 #include "mainwindow/dialogs.h"
 #include "mainwindow/scaled_progress.h"
 
 #include <QWidget>
+#include <array>
 #include <memory>
+
+class QRadioButton;
 
 namespace Ui {
 class Form1;
@@ -45,6 +49,8 @@ class Form1 : public QWidget {
     void chameleonButton3_Click(); // the cut
     void chameleonButton4_Click(); // quit
     void Option_Click(int option); // the preset's sector count into Text1
+    // Option1 to Option5, in the order of the presets.
+    std::array<QRadioButton*, cutting::kPresets.size()> optionButtons() const;
     // Keeps only the selected option button in the tab order.
     void updateOptionTabStops();
     // Runs a handler's work; an error that leaves it is shown, and the window goes on.
