@@ -8,6 +8,7 @@
 #include "button/property_bag.h"
 #include "button/render.h"
 #include "button/shape.h"
+#include "button/system_colors.h"
 
 #include <cmath>
 #include <limits>
@@ -16,9 +17,6 @@ namespace chameleon {
 
 namespace {
 
-// System colour table entries a new or loaded button copies as plain RGB values.
-constexpr int SystemButtonFace = 15;
-constexpr int SystemButtonText = 18;
 constexpr OleColor DefaultMaskColor = 0xC0C0C0;
 
 // The hand pointer's resource identifier, named in the error when it cannot be loaded.
@@ -131,9 +129,9 @@ void chameleonButton::load(const PropertyBag& bag) {
     host.setFont(bag.readFont(Key::Font, host.font()));
     r.ColorScheme = bag.readInt32(Key::ColorScheme, SchemeSystem);
     r.ShowFocusRect = bag.readBool(Key::ShowFocusRect, true);
-    r.BackColor = loadedColor(bag.readInt32(Key::BackColor, SystemColor(SystemButtonFace)));
+    r.BackColor = loadedColor(bag.readInt32(Key::BackColor, SystemColor(ColorBtnFace)));
     r.BackOver = loadedColor(bag.readInt32(Key::BackOver, storedColor(r.BackColor)));
-    r.ForeColor = loadedColor(bag.readInt32(Key::ForeColor, SystemColor(SystemButtonText)));
+    r.ForeColor = loadedColor(bag.readInt32(Key::ForeColor, SystemColor(ColorBtnText)));
     r.ForeOver = loadedColor(bag.readInt32(Key::ForeOver, storedColor(r.ForeColor)));
     r.MaskColor = loadedColor(bag.readInt32(Key::MaskColor, storedColor(DefaultMaskColor)));
     host.setMousePointer(bag.readInt16(Key::MousePointer, PointerDefault));
