@@ -38,7 +38,6 @@ constexpr std::int32_t ShadowOffset = -64;
 constexpr std::int32_t DarkShadowOffset = -192;
 constexpr std::int32_t HotFrameOffset = -128;
 constexpr std::int32_t HotFillLighten = 176;
-constexpr std::int32_t GradientBaseOffset = 48;
 
 // Proportional offsets scale blue by Offset / ProportionalDivisor.
 constexpr std::int32_t ProportionalDivisor = 192;

@@ -17,6 +17,9 @@ Rgb LightenColor(Rgb color, std::int32_t amount);
 // Recomputes every derived colour of the record from its properties.
 void ApplyColorScheme(Control& c);
 
+// GradientBase is the face lightened by this much.
+inline constexpr std::int32_t GradientBaseOffset = 48;
+
 // How far the SpecialEffect copies are lightened and darkened from the face under them.
 inline constexpr std::int32_t EffectOffset = 40;
 

@@ -101,9 +101,6 @@ constexpr std::int32_t DisabledCornerOffset = -72;
 constexpr std::int32_t BevelPressedFace = -16;
 constexpr std::int32_t BevelPressedOuter = -64;
 constexpr std::int32_t BevelPressedInner = -32;
-// ApplyColorScheme's GradientBase for every style but RoundedGradient, restored after the
-// pressed caption has been drawn on the pressed face.
-constexpr std::int32_t GradientBaseOffset = 48;
 
 // DoubleFrame's shades.
 constexpr std::int32_t DoubleFrameFaceLift = 12;
@@ -282,6 +279,7 @@ void DrawRoundedBevel(Control& c, Look look) {
         // The caption routine shades its effects from GradientBase: give it the pressed face.
         r.GradientBase = pressedFace;
         DrawCaption(c, CaptionDown);
+        // Put back in ApplyColorScheme's plain form, whatever form it had before.
         r.GradientBase = Off(c, r.FaceColor, GradientBaseOffset);
         Frame(c, 0, 0, w, h, r.DarkShadowColor);
         Frame(c, 1, 1, w - 2, h - 2, outer);
