@@ -34,10 +34,6 @@ const char* const FallbackDisplayName = "chameleonButton1";
 const char* const AmbientFontFamily = "MS Sans Serif";
 constexpr double AmbientFontPoints = 8.25;
 
-// Keystrokes the control sends to move the focus.
-const char* const NextControlKeys = "{Tab}";
-const char* const PreviousControlKeys = "+{Tab}";
-
 // The hand pointer has no image file: the widget recognises this picture and shows Qt's own
 // pointing-hand cursor. Its transparent image is what a save stores for it.
 constexpr int HandImageSize = 32;

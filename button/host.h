@@ -20,6 +20,10 @@ namespace chameleon {
 // Pointer shapes that the control itself sets.
 enum : std::int16_t { PointerDefault = 0, PointerArrow = 1, PointerCustom = 99 };
 
+// The keystrokes the control sends to move the focus forward or back in the tab order.
+inline constexpr const char* NextControlKeys = "{Tab}";
+inline constexpr const char* PreviousControlKeys = "+{Tab}";
+
 class ButtonHost {
   public:
     virtual ~ButtonHost() = default;
@@ -96,7 +100,7 @@ class ButtonHost {
     // The hover timer: 3 ms ticks delivered to the control's timer handler until stopped.
     virtual void startOverTimer() = 0;
     virtual void stopOverTimer() = 0;
-    // Keystrokes to the active window, not waited for: "{Tab}" or "+{Tab}".
+    // Keystrokes to the active window, not waited for: NextControlKeys or PreviousControlKeys.
     virtual void sendKeys(const QString& keys) = 0;
     virtual void processPendingMessages() = 0;
 

@@ -11,10 +11,6 @@ namespace chameleon {
 
 namespace {
 
-// Keystrokes that move the focus back and forward in the host's tab order.
-constexpr const char* PreviousControl = "+{Tab}";
-constexpr const char* NextControl = "{Tab}";
-
 // LastButton and LastKey hold a byte; a handler may leave a value that does not fit.
 std::uint8_t toByte(std::int16_t value, const char* what) {
     if (value < 0 || value > 255) {
@@ -88,11 +84,11 @@ void chameleonButton::keyDown(std::int16_t keyCode, std::int16_t shift) {
         break;
     case VkLeft:
     case VkUp:
-        c_.host.sendKeys(QString::fromLatin1(PreviousControl));
+        c_.host.sendKeys(QString::fromLatin1(PreviousControlKeys));
         break;
     case VkRight:
     case VkDown:
-        c_.host.sendKeys(QString::fromLatin1(NextControl));
+        c_.host.sendKeys(QString::fromLatin1(NextControlKeys));
         break;
     default:
         break;
