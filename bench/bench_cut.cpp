@@ -22,7 +22,7 @@ namespace {
 constexpr std::int64_t kCopyBytes = std::int64_t{1} << 30;
 constexpr std::int64_t kBlocks = kCopyBytes / cutting::kBlockBytes;
 constexpr int kRuns = 5;
-constexpr std::int64_t kPresetSectors = 2297888; // Option1
+constexpr std::int64_t kPresetSectors = cutting::kPresets[0].sectors; // Option1
 
 class NullProgress : public cutting::ProgressSink {
   public:

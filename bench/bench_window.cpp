@@ -32,7 +32,7 @@ constexpr std::int64_t kCopyBytes = std::int64_t{1} << 30;
 constexpr std::int64_t kBlocks = kCopyBytes / cutting::kBlockBytes;
 constexpr int kRuns = 5;
 constexpr int kTickMs = 10;
-constexpr std::int64_t kPresetSectors = 2297888; // Option1, selected at start
+constexpr std::int64_t kPresetSectors = cutting::kPresets[0].sectors; // Option1, selected at start
 
 // Answers the window's dialogs without showing any: the two paths, and the boxes recorded.
 class BenchDialogs final : public form1::Form1Dialogs {

@@ -3,6 +3,7 @@
 // measured against exactly the same copy.
 #pragma once
 
+#include "cutting/cut_job.h"
 #include "cutting/unique_fd.h"
 
 #include <algorithm>
@@ -49,11 +50,15 @@ inline double seconds(const std::function<void()>& action) {
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
 
-// The peer: `dd if=src of=dst bs=4096 count=blocks conv=notrunc`.
+// The peer: `dd if=src of=dst bs=4096 count=blocks conv=notrunc`, in the job's block size.
 inline void runDd(const std::string& src, const std::string& dst, std::int64_t blocks) {
-    std::vector<std::string> args = {
-        "dd",           "if=" + src,  "of=" + dst, "bs=4096", "count=" + std::to_string(blocks),
-        "conv=notrunc", "status=none"};
+    std::vector<std::string> args = {"dd",
+                                     "if=" + src,
+                                     "of=" + dst,
+                                     "bs=" + std::to_string(cutting::kBlockBytes),
+                                     "count=" + std::to_string(blocks),
+                                     "conv=notrunc",
+                                     "status=none"};
     std::vector<char*> argv;
     for (std::string& arg : args) argv.push_back(arg.data());
     argv.push_back(nullptr);
