@@ -22,10 +22,8 @@ using namespace chameleon;
 
 namespace {
 
-// Pixels to twips at 96 dots per inch; HIMETRIC (0.01 mm) to pixels.
+// Pixels to twips at 96 dots per inch.
 constexpr std::int32_t TwipsPerPixel = 15;
-constexpr double PixelsPerInch = 96.0;
-constexpr double HimetricPerInch = 2540.0;
 
 constexpr int OverTimerIntervalMs = 3;
 constexpr int DefaultWidth = 75;
@@ -39,15 +37,9 @@ constexpr double AmbientFontPoints = 8.25;
 constexpr int HandImageSize = 32;
 const PicturePtr& handPicture() {
     static const PicturePtr hand = [] {
-        auto p = std::make_shared<Picture>();
-        p->kind = Picture::Icon;
-        p->image = QImage(HandImageSize, HandImageSize, QImage::Format_ARGB32);
-        p->image.fill(Qt::transparent);
-        const auto himetric =
-            static_cast<std::int32_t>(HandImageSize * HimetricPerInch / PixelsPerInch + 0.5);
-        p->himetricWidth = himetric;
-        p->himetricHeight = himetric;
-        return p;
+        QImage image(HandImageSize, HandImageSize, QImage::Format_ARGB32);
+        image.fill(Qt::transparent);
+        return MakePicture(std::move(image), Picture::Icon);
     }();
     return hand;
 }

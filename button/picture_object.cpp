@@ -10,9 +10,6 @@ namespace chameleon {
 
 namespace {
 
-constexpr double HimetricPerInch = 2540.0;
-constexpr double PixelsPerInch = 96.0;
-
 std::int32_t toHimetric(int pixels) {
     return static_cast<std::int32_t>(std::lround(pixels * HimetricPerInch / PixelsPerInch));
 }

@@ -9,6 +9,10 @@
 
 namespace chameleon {
 
+// Pictures are sized at the classic screen's 96 dots per inch: a pixel is 2540 / 96 HIMETRIC.
+inline constexpr double HimetricPerInch = 2540.0;
+inline constexpr double PixelsPerInch = 96.0;
+
 struct Picture {
     enum Kind : int { Bitmap = 1, Icon = 3 };
 
