@@ -11,6 +11,15 @@ namespace chameleon {
 
 void PaintBox(Control& c, std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height,
               Rgb color, bool frameOnly);
+// PaintBox filled, and as a one-pixel frame.
+inline void Fill(Control& c, std::int32_t x, std::int32_t y, std::int32_t w, std::int32_t h,
+                 Rgb color) {
+    PaintBox(c, x, y, w, h, color, false);
+}
+inline void Frame(Control& c, std::int32_t x, std::int32_t y, std::int32_t w, std::int32_t h,
+                  Rgb color) {
+    PaintBox(c, x, y, w, h, color, true);
+}
 // Filled ellipse bounded by (x, y, x + width, y + height) with a two-pixel outline.
 void PaintOval(Control& c, std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height,
                Rgb penColor, Rgb brushColor);

@@ -83,7 +83,7 @@ void Redraw(Control& c, std::uint8_t state, bool force) {
     c.host.clearSurface();
 
     const HoverColorSwap swap(c);
-    PaintBox(c, 0, 0, r.ClientWidth, r.ClientHeight, r.FaceColor, false);
+    Fill(c, 0, 0, r.ClientWidth, r.ClientHeight, r.FaceColor);
 
     Look look;
     std::uint8_t pictureMode;

@@ -20,14 +20,6 @@ constexpr std::int32_t ThickLightOffset = 8;
 constexpr std::int32_t PressedHotFillOffset = -32;
 constexpr std::int32_t PressedHotFrameLighten = 128;
 
-void Fill(Control& c, std::int32_t x, std::int32_t y, std::int32_t w, std::int32_t h, Rgb color) {
-    PaintBox(c, x, y, w, h, color, false);
-}
-
-void Frame(Control& c, std::int32_t x, std::int32_t y, std::int32_t w, std::int32_t h, Rgb color) {
-    PaintBox(c, x, y, w, h, color, true);
-}
-
 // Both rings: outer A (top, left) and B (bottom, right), inner C and D.
 void Bevel(Control& c, Rgb a, Rgb b, Rgb cc, Rgb d, std::int16_t inset) {
     PaintBevel(c, a, b, cc, d, inset, false);

@@ -116,14 +116,6 @@ constexpr std::int32_t FramedOuter = -50;
 constexpr std::int32_t FramedOuterPressed = -48;
 constexpr std::int32_t FramedInner = -9;
 
-void Fill(Control& c, std::int32_t x, std::int32_t y, std::int32_t w, std::int32_t h, Rgb color) {
-    PaintBox(c, x, y, w, h, color, false);
-}
-
-void Frame(Control& c, std::int32_t x, std::int32_t y, std::int32_t w, std::int32_t h, Rgb color) {
-    PaintBox(c, x, y, w, h, color, true);
-}
-
 Rgb Off(const Control& c, Rgb color, std::int32_t offset) {
     return OffsetColor(c, color, offset, false);
 }
