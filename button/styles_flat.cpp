@@ -210,15 +210,17 @@ void DrawFlatHighlight(Control& c, Look look) {
         if (r.IsOver) Frame(c, 0, 0, w, h, r.HotFrameColor);
         PaintFocusRect(c);
         break;
-    case Look::Down: {
-        const Rgb customFill = OffsetColor(c, r.HotFillColor, PressedHotFillOffset);
-        const Rgb otherFill = LightenColor(r.HotFrameColor, PressedHotFrameLighten);
-        if (r.IsOver) Fill(c, 0, 0, w, h, r.ColorScheme == SchemeCustom ? customFill : otherFill);
+    case Look::Down:
+        if (r.IsOver) {
+            Fill(c, 0, 0, w, h,
+                 r.ColorScheme == SchemeCustom
+                     ? OffsetColor(c, r.HotFillColor, PressedHotFillOffset)
+                     : LightenColor(r.HotFrameColor, PressedHotFrameLighten));
+        }
         DrawCaption(c, CaptionDown);
         Frame(c, 0, 0, w, h, r.HotFrameColor);
         PaintFocusRect(c);
         break;
-    }
     case Look::Disabled:
         DrawCaption(c, CaptionGrey);
         break;
