@@ -21,8 +21,8 @@ class chameleonButton {
   public:
     // Creation: the record at its creation values (everything zero but RedrawAllowed).
     explicit chameleonButton(ButtonHost& host);
-    // Destruction: no more drawing; the backdrop goes with the record.
-    ~chameleonButton();
+    // The backdrop and every other resource go with the record.
+    ~chameleonButton() = default;
     chameleonButton(const chameleonButton&) = delete;
     chameleonButton& operator=(const chameleonButton&) = delete;
 

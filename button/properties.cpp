@@ -92,14 +92,7 @@ std::int16_t narrowPointer(std::int32_t value) {
 
 // --- lifecycle ------------------------------------------------------------------------------
 
-chameleonButton::chameleonButton(ButtonHost& host) : c_(host) {
-    c_.r.RedrawAllowed = true;
-}
-
-chameleonButton::~chameleonButton() {
-    c_.r.RedrawAllowed = false;
-    c_.r.Backdrop = QImage();
-}
+chameleonButton::chameleonButton(ButtonHost& host) : c_(host) {}
 
 void chameleonButton::newInstance() {
     ButtonRecord& r = c_.r;
