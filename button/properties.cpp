@@ -205,10 +205,9 @@ void chameleonButton::resize() {
     // The capture collapses the window on purpose; its sizes must survive that.
     if (r.CapturingBackground) return;
     const QSize size = c_.host.clientSize();
-    r.FocusRect = Rect{0, 0, size.width(), size.height()};
     r.ClientHeight = size.height();
     r.ClientWidth = size.width();
-    r.FocusRect = focusRectFor(r.ButtonType, r.FocusRect);
+    r.FocusRect = focusRectFor(r.ButtonType, Rect{0, 0, r.ClientWidth, r.ClientHeight});
     LayoutCaption(c_);
     BuildShapeRegion(c_);
     c_.host.setWindowShape(r.ShapeRegion);
