@@ -355,7 +355,7 @@ void ChameleonButtonWidget::hideEvent(QHideEvent*) {
 void ChameleonButtonWidget::mousePressEvent(QMouseEvent* e) {
     const std::int16_t button = MouseButtonNumber(e->button());
     if (button == 0) return e->ignore();
-    if (button == 1) {
+    if (button == MouseLeft) {
         leftPressed_ = true;
         afterDoubleClick_ = false;
     }
@@ -372,7 +372,7 @@ void ChameleonButtonWidget::mouseReleaseEvent(QMouseEvent* e) {
     // A click is a left press and release inside the button; the release that ends a double
     // click is not one.
     bool isClick = false;
-    if (button == 1) {
+    if (button == MouseLeft) {
         isClick = leftPressed_ && !afterDoubleClick_ && insideShape(at.toPoint());
         leftPressed_ = false;
         afterDoubleClick_ = false;
@@ -389,7 +389,7 @@ void ChameleonButtonWidget::mouseDoubleClickEvent(QMouseEvent* e) {
     // Qt reports the second press of a double click only as this event.
     const std::int16_t button = MouseButtonNumber(e->button());
     if (button == 0) return e->ignore();
-    if (button == 1) {
+    if (button == MouseLeft) {
         leftPressed_ = true;
         afterDoubleClick_ = true;
     }

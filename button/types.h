@@ -102,10 +102,10 @@ enum CaptionMode : std::uint8_t {
 };
 
 // Mouse button numbers that mouse events carry; a move carries the set of buttons held.
-enum MouseButtonNumber : std::int16_t { MouseLeft = 1, MouseRight = 2, MouseMiddle = 4 };
+enum MouseButtonValue : std::int16_t { MouseLeft = 1, MouseRight = 2, MouseMiddle = 4 };
 
 // Virtual-key codes the control reacts to.
-enum KeyCodeNumber : std::int16_t {
+enum KeyCodeValue : std::int16_t {
     VkSpace = 32,
     VkLeft = 37,
     VkUp = 38,
