@@ -191,10 +191,6 @@ void Random::RaiseFileError(int number, const std::string& Detail, const std::st
     throw FileError(number, kFileErrorSource, description);
 }
 
-std::string Random::SystemErrorText(int code) {
-    return systemErrorText(code);
-}
-
 void Random::requireOpen() const {
     // Checked before anything else: no native call, and the recorded code is not quoted.
     if (!IsOpen())

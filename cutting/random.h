@@ -67,7 +67,6 @@ class Random {
   private:
     [[noreturn]] void RaiseFileError(int number, const std::string& Detail = {},
                                      const std::string& note = {}) const;
-    static std::string SystemErrorText(int code);
 
     void requireOpen() const;
     // Records the errno of the native call just made: errno when it failed, 0 otherwise.
