@@ -7,7 +7,7 @@
 #include "button/colors.h"
 #include "button/render.h"
 #include "button/styles.h"
-#include "test_host.h"
+#include "recording_host.h"
 
 #include <gtest/gtest.h>
 #include <initializer_list>

@@ -3,7 +3,7 @@
 // table, and the derived colours of every scheme.
 #include "button/colors.h"
 #include "button/system_colors.h"
-#include "test_host.h"
+#include "recording_host.h"
 
 #include <array>
 #include <gtest/gtest.h>

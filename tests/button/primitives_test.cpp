@@ -4,7 +4,7 @@
 // one drawing rule of a new control: it draws nothing until it has a height.
 #include "button/primitives.h"
 #include "button/render.h"
-#include "test_host.h"
+#include "recording_host.h"
 
 #include <QRandomGenerator>
 #include <algorithm>

@@ -4,7 +4,7 @@
 #include "button/caption.h"
 #include "button/colors.h"
 #include "button/picture.h"
-#include "test_host.h"
+#include "recording_host.h"
 
 #include <QTemporaryDir>
 #include <algorithm>

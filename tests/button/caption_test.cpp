@@ -4,7 +4,7 @@
 // has exactly the colour the mode prescribes.
 #include "button/caption.h"
 #include "button/colors.h"
-#include "test_host.h"
+#include "recording_host.h"
 
 #include <QFontMetrics>
 #include <algorithm>

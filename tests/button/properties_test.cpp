@@ -4,7 +4,7 @@
 // as one clear of the surface, which Redraw does exactly once per real drawing.
 #include "button/chameleon_button.h"
 #include "button/colors.h"
-#include "test_host.h"
+#include "recording_host.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 // the space key's release and the access key, hover starts and stops OverTimer, and values
 // that do not fit a byte are overflow errors raised before anything is drawn.
 #include "button/chameleon_button.h"
-#include "test_host.h"
+#include "recording_host.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // Test host implementation: plain recording, no windowing.
-#include "test_host.h"
+#include "recording_host.h"
 
 namespace chameleon::testing {
 

@@ -4,7 +4,7 @@
 #include "button/chameleon_button.h"
 #include "button/colors.h"
 #include "button/property_bag.h"
-#include "test_host.h"
+#include "recording_host.h"
 
 #include <QJsonDocument>
 #include <gtest/gtest.h>

@@ -2,7 +2,7 @@
 // the collapse and restore of the height, the guard flag during it, the copy into the
 // backdrop, and that failures of the host change nothing but the copy.
 #include "button/shape.h"
-#include "test_host.h"
+#include "recording_host.h"
 
 #include <gtest/gtest.h>
 #include <span>
