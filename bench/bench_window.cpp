@@ -66,7 +66,7 @@ T& control(QWidget& form, const char* name) {
 }
 
 // One cut through "Start Cutting"; returns the longest gap between two timer ticks, in ms.
-double cutInWindow(Form1& form, const std::string& lastBox) {
+double cutInWindow(form1::Form1& form, const std::string& lastBox) {
     QTimer ticker;
     ticker.setInterval(kTickMs);
     ticker.setTimerType(Qt::PreciseTimer);
@@ -99,7 +99,7 @@ int main(int argc, char** argv) {
         bench::makeCachedSource(src, kCopyBytes, kPresetSectors * cutting::kSectorBytes);
 
         std::string lastBox;
-        Form1 form(std::make_unique<BenchDialogs>(src, dst, lastBox));
+        form1::Form1 form(std::make_unique<BenchDialogs>(src, dst, lastBox));
         form.show();
         QApplication::processEvents();
         control<ChameleonButtonWidget>(form, "chameleonButton1").click();

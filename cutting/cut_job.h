@@ -33,8 +33,8 @@ class CutJob {
     CutJob(const CutJob&) = delete;
     CutJob& operator=(const CutJob&) = delete;
 
-    // Runs one cut. Errors (FileError: a missing source, a count that is not a number, any
-    // failure of the file objects, including a failed read, write or close) propagate with
+    // Runs one cut. Errors (qdct::NumberedError: a missing source, a count that is not a number,
+    // any failure of the file objects, including a failed read, write or close) propagate with
     // number, source and description intact, after both files that the run opened are closed.
     CutResult run(const CutInputs& inputs, ProgressSink& progress, MessageSink& messages,
                   Pump& pump);

@@ -19,7 +19,9 @@ constexpr double kMaxTotalBytes = 9007199254740992.0;
 
 double numberOf(const std::string& text, const std::string& what, const CutInputs& inputs) {
     const auto value = parseNumber(text, inputs.decimalPoint);
-    if (!value) throw FileError(errnum::kTypeMismatch, kJobErrorSource, notANumberText(what, text));
+    if (!value)
+        throw qdct::NumberedError(errnum::kTypeMismatch, kJobErrorSource,
+                                  notANumberText(what, text));
     return *value;
 }
 

@@ -24,10 +24,10 @@ struct CutPlan {
     double TotalBytes = 0; // whole bytes, > 0, when it can
 };
 
-// Decides what the cut does. Raises FileError 53 when the source path names no regular file
-// and 13 when Label2, Text1 or Text3 is not a number; throws std::out_of_range for an
-// option outside 1..5. A size of zero or less, one that is not whole bytes or one beyond the
-// exact range of a double is refused.
+// Decides what the cut does. Raises qdct::NumberedError 53 when the source path names no regular
+// file and 13 when Label2, Text1 or Text3 is not a number; throws std::out_of_range for an option
+// outside 1..5. A size of zero or less, one that is not whole bytes or one beyond the exact range
+// of a double is refused.
 CutPlan planCut(const CutInputs& inputs);
 
 } // namespace cutting

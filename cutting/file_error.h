@@ -1,10 +1,11 @@
-// The one error type that the cutting subsystem raises. Every failure carries a number, a
-// source and a description, so that the window can show "number + description" however the
-// error came about: the file object's numbered errors, the failed source lookup or a count
-// that is not a number.
+// The cutting subsystem's error numbers, sources and descriptions. Every failure is raised as
+// a qdct::NumberedError, so that the window can show "number + description" however the error
+// came about: the file object's numbered errors, the failed source lookup or a count that is
+// not a number.
 #pragma once
 
-#include <stdexcept>
+#include "common/numbered_error.h"
+
 #include <string>
 
 namespace cutting {
@@ -31,20 +32,6 @@ inline constexpr int kSetEndFailed = 45609;
 inline constexpr int kTypeMismatch = 13;
 inline constexpr int kFileNotFound = 53;
 } // namespace errnum
-
-class FileError : public std::runtime_error {
-  public:
-    FileError(int number, std::string source, const std::string& description)
-        : std::runtime_error(description), number_(number), source_(std::move(source)) {}
-
-    int number() const { return number_; }
-    const std::string& source() const { return source_; }
-    std::string description() const { return what(); }
-
-  private:
-    int number_;
-    std::string source_;
-};
 
 // The system's text for an errno value, or "Unknown Error." when the system has none.
 std::string systemErrorText(int code);

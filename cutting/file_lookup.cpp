@@ -17,7 +17,8 @@ std::uintmax_t lookUpFileSize(const std::string& path) {
         size = std::filesystem::file_size(file, ec);
     else
         ec = std::make_error_code(std::errc::no_such_file_or_directory);
-    if (ec) throw FileError(errnum::kFileNotFound, kJobErrorSource, sourceNotFoundText(path));
+    if (ec)
+        throw qdct::NumberedError(errnum::kFileNotFound, kJobErrorSource, sourceNotFoundText(path));
     return size;
 }
 

@@ -7,7 +7,8 @@
 
 namespace cutting {
 
-// The length in bytes of the regular file at `path`. Raises FileError 53 ("File not found:
+// The length in bytes of the regular file at `path`. Raises qdct::NumberedError 53 ("File not
+// found:
 // '...'") when the path names no regular file (a folder, nothing, a name with a NUL) or its
 // length cannot be read.
 std::uintmax_t lookUpFileSize(const std::string& path);

@@ -188,14 +188,14 @@ void Random::SetEndOfFile() {
 void Random::RaiseFileError(int number, const std::string& Detail, const std::string& note) const {
     std::string description = describeFileError(number, Detail, lastError_);
     if (!note.empty()) description += kCrLf + note;
-    throw FileError(number, kFileErrorSource, description);
+    throw qdct::NumberedError(number, kFileErrorSource, description);
 }
 
 void Random::requireOpen() const {
     // Checked before anything else: no native call, and the recorded code is not quoted.
     if (!IsOpen())
-        throw FileError(errnum::kNoOpenFile, kFileErrorSource,
-                        describeFileError(errnum::kNoOpenFile, {}, 0));
+        throw qdct::NumberedError(errnum::kNoOpenFile, kFileErrorSource,
+                                  describeFileError(errnum::kNoOpenFile, {}, 0));
 }
 
 void Random::record(bool failed) {

@@ -1,7 +1,7 @@
 // `Random`, the file object: one native file with whole-block reads and writes at the file's
 // own 64-bit position, exclusive opening for writing and shared opening for reading. Disc
 // images are larger than 4 GB, so the object keeps no position of its own and never narrows
-// one. Every failure is raised as a numbered FileError with the source "Win32File Object".
+// one. Every failure is raised as a qdct::NumberedError with the source "Win32File Object".
 //
 // The POSIX layer: open/read/write/lseek/fsync/ftruncate/close, with a non-blocking flock
 // standing in for the share mode (LOCK_EX for OpenFile, LOCK_SH for OpenFileRead), so that an

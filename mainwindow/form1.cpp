@@ -17,6 +17,7 @@
 #include <QLocale>
 #include <QScreen>
 
+namespace form1 {
 namespace {
 
 constexpr char kIconResource[] = ":/mainwindow/form1_icon.png";
@@ -33,14 +34,13 @@ constexpr Qt::WindowFlags kWindowFlags = Qt::Window | Qt::CustomizeWindowHint |
 
 class JobMessages final : public cutting::MessageSink {
   public:
-    JobMessages(form1::Form1Dialogs& dialogs, QWidget& parent)
-        : dialogs_(dialogs), parent_(parent) {}
+    JobMessages(Form1Dialogs& dialogs, QWidget& parent) : dialogs_(dialogs), parent_(parent) {}
     void show(const std::string& text, const std::string& title) override {
         dialogs_.MsgBox(&parent_, QString::fromStdString(text), QString::fromStdString(title));
     }
 
   private:
-    form1::Form1Dialogs& dialogs_;
+    Form1Dialogs& dialogs_;
     QWidget& parent_;
 };
 
@@ -55,20 +55,20 @@ std::string pathOf(const QString& text) {
 
 } // namespace
 
-Form1::Form1(std::unique_ptr<form1::Form1Dialogs> dialogs, QWidget* parent)
+Form1::Form1(std::unique_ptr<Form1Dialogs> dialogs, QWidget* parent)
     : QWidget(parent), ui_(std::make_unique<Ui::Form1>()),
-      dialogs_(dialogs ? std::move(dialogs) : std::make_unique<form1::QtDialogs>()) {
-    form1::initResources();
-    form1::installFontStandIn();
+      dialogs_(dialogs ? std::move(dialogs) : std::make_unique<QtDialogs>()) {
+    initResources();
+    installFontStandIn();
     ui_->setupUi(this);
     setWindowFlags(kWindowFlags);
     setFixedSize(size()); // the layout has no handling for another size
     setWindowIcon(QIcon(QString::fromLatin1(kIconResource)));
-    form1::applyLooks(*this);
-    form1::loadStoredButtons(*this, form1::storedButtonsData());
+    applyLooks(*this);
+    loadStoredButtons(*this, storedButtonsData());
     // The job reads whatever Text1 holds; only the option buttons write it.
     ui_->Text1->setReadOnly(true);
-    progress_ = std::make_unique<form1::ScaledProgress>(*ui_->PB1);
+    progress_ = std::make_unique<ScaledProgress>(*ui_->PB1);
 
     connect(ui_->chameleonButton1, &ChameleonButtonWidget::Click, this,
             &Form1::chameleonButton1_Click);
@@ -100,7 +100,7 @@ void Form1::Form_Unload() {
         if (!file->IsOpen()) continue;
         try {
             file->CloseFile();
-        } catch (const cutting::FileError&) {
+        } catch (const qdct::NumberedError&) {
             // The file is released either way, and the window is going.
         }
     }
@@ -110,7 +110,7 @@ template <typename Work>
 void Form1::guarded(Work&& work) {
     try {
         work();
-    } catch (const cutting::FileError& e) {
+    } catch (const qdct::NumberedError& e) {
         dialogs_->ErrorBox(this, e.number(), QString::fromStdString(e.description()));
     } catch (const std::exception& e) {
         dialogs_->ErrorBox(this, kInternalErrorNumber, QString::fromStdString(e.what()));
@@ -124,8 +124,7 @@ void Form1::chameleonButton1_Click() {
     if (path.isEmpty()) return; // cancelled: Label2 keeps its count
     guarded([&] {
         const std::uintmax_t bytes = cutting::lookUpFileSize(pathOf(path));
-        form1::setLabelCaption(*ui_->Label2,
-                               form1::sectorCountText(bytes, QLocale().decimalPoint()));
+        setLabelCaption(*ui_->Label2, sectorCountText(bytes, QLocale().decimalPoint()));
     });
 }
 
@@ -190,3 +189,5 @@ void Form1::closeEvent(QCloseEvent* event) {
     Form_Unload();
     event->accept();
 }
+
+} // namespace form1

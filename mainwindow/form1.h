@@ -26,13 +26,14 @@ namespace Ui {
 class Form1;
 }
 
+namespace form1 {
+
 class Form1 : public QWidget {
     Q_OBJECT
 
   public:
     // `dialogs` answers the file dialogs and message boxes; null means Qt's own.
-    explicit Form1(std::unique_ptr<form1::Form1Dialogs> dialogs = nullptr,
-                   QWidget* parent = nullptr);
+    explicit Form1(std::unique_ptr<Form1Dialogs> dialogs = nullptr, QWidget* parent = nullptr);
     ~Form1() override;
 
     const cutting::Random& sourceFile() const { return SourceFile; }
@@ -59,11 +60,13 @@ class Form1 : public QWidget {
     cutting::CutInputs cutInputs() const;
 
     std::unique_ptr<Ui::Form1> ui_;
-    std::unique_ptr<form1::Form1Dialogs> dialogs_;
+    std::unique_ptr<Form1Dialogs> dialogs_;
     // Created with the window, closed, and released with it; open only while a cut runs.
     cutting::Random SourceFile;
     cutting::Random OutputFile;
     cutting::CutJob job_{SourceFile, OutputFile};
-    std::unique_ptr<form1::ScaledProgress> progress_;
+    std::unique_ptr<ScaledProgress> progress_;
     bool closeAfterCut_ = false; // a close arrived during the cut
 };
+
+} // namespace form1

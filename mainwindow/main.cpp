@@ -10,7 +10,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     form1::installFontStandIn(); // before any widget resolves a font
     try {
-        Form1 window;
+        form1::Form1 window;
         window.show();
         return app.exec();
     } catch (const std::exception& e) {

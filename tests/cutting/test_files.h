@@ -36,12 +36,12 @@ inline Bytes readFile(const std::string& path) {
     return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-// "number source: description" of the FileError that `action` raises, or "none".
+// "number source: description" of the NumberedError that `action` raises, or "none".
 template <class Action>
 std::string raised(Action action) try {
     action();
     return "none";
-} catch (const FileError& e) {
+} catch (const qdct::NumberedError& e) {
     return std::to_string(e.number()) + " " + e.source() + ": " + e.description();
 }
 
