@@ -5,9 +5,8 @@
 // so that a round disturbed by other work on the machine does not decide the result. The last
 // line is the ratio of the two medians.
 #include "bench/image_host.h"
-#include "button/caption.h"
-#include "button/colors.h"
-#include "button/render.h"
+#include "button/model/derived.h"
+#include "button/model/redraw.h"
 
 #include <QApplication>
 #include <QPushButton>
@@ -49,8 +48,7 @@ int main(int argc, char** argv) {
     const QString caption = QStringLiteral("Start Cutting");
 
     offscreen::ImageHost host(Width, Height);
-    host.surfaceFont = offscreen::ButtonFont();
-    Control button(host);
+    Control button(host, host);
     ButtonRecord& r = button.r;
     r.ButtonType = RoundedGradient;
     r.ColorScheme = SchemeSystem;
@@ -58,7 +56,7 @@ int main(int argc, char** argv) {
     r.ShowFocusRect = true;
     r.UseMaskColor = true;
     r.Caption = caption;
-    offscreen::SizeButton(button, Width, Height);
+    offscreen::sizeButton(button, Width, Height);
     ApplyColorScheme(button);
     LayoutCaption(button);
     const auto redraw = [&] { Redraw(button, StateUp, true); };
@@ -70,7 +68,7 @@ int main(int argc, char** argv) {
     }
     QPushButton peer(caption);
     peer.setStyle(fusion.get());
-    peer.setFont(offscreen::ButtonFont());
+    peer.setFont(metrics::standInFont());
     peer.resize(Width, Height);
     peer.ensurePolished();
     QImage peerImage(Width, Height, QImage::Format_ARGB32_Premultiplied);

@@ -4,7 +4,7 @@
 // the same bytes. While the window cuts, a 10 ms timer records the longest gap between two of
 // its ticks: the longest the window went without handling its events. It prints the medians,
 // `longest gap ms: N` and, last, the ratio of the window to dd.
-#include "button/button_widget.h"
+#include "button/widget/button_widget.h"
 #include "common/temp_files.h"
 #include "copy_peer.h"
 #include "cutting/cut_job.h"
@@ -79,7 +79,7 @@ double cutInWindow(form1::Form1& form, const std::string& lastBox) {
     });
     ticker.start();
     last = Clock::now();
-    control<ChameleonButtonWidget>(form, "chameleonButton3").click();
+    control<chameleon::ChameleonButtonWidget>(form, "chameleonButton3").click();
     ticker.stop();
     if (lastBox != "Info: Process Successfully!!!")
         throw std::runtime_error("the cut did not succeed: " + lastBox);
@@ -102,8 +102,8 @@ int main(int argc, char** argv) {
         form1::Form1 form(std::make_unique<BenchDialogs>(src, dst, lastBox));
         form.show();
         QApplication::processEvents();
-        control<ChameleonButtonWidget>(form, "chameleonButton1").click();
-        control<ChameleonButtonWidget>(form, "chameleonButton2").click();
+        control<chameleon::ChameleonButtonWidget>(form, "chameleonButton1").click();
+        control<chameleon::ChameleonButtonWidget>(form, "chameleonButton2").click();
         control<QLineEdit>(form, "Text3")
             .setText(QString::number(kCopyBytes / cutting::kSectorBytes - kPresetSectors));
 

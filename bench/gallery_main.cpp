@@ -5,12 +5,10 @@
 //
 // Usage: gallery OUTPUT.png
 #include "bench/image_host.h"
-#include "button/caption.h"
-#include "button/colors.h"
-#include "button/render.h"
-#include "button/shape.h"
+#include "button/model/derived.h"
+#include "button/model/redraw.h"
 
-#include <QApplication>
+#include <QGuiApplication>
 #include <QPainter>
 #include <array>
 #include <cstdio>
@@ -107,9 +105,8 @@ QImage DrawButton(std::int32_t type, std::int32_t scheme, LookKind look, const Q
     ImageHost host(ButtonWidth, ButtonHeight);
     host.containerBack = ContainerBack;
     host.containerText = ContainerText;
-    host.surfaceFont = offscreen::ButtonFont();
     if (type == DoubleFrame) host.surfaceFont.setBold(true); // as choosing it in design does
-    Control c(host);
+    Control c(host, host);
     ButtonRecord& r = c.r;
     r.ButtonType = type;
     r.ColorScheme = scheme;
@@ -122,7 +119,7 @@ QImage DrawButton(std::int32_t type, std::int32_t scheme, LookKind look, const Q
     r.ForeOver = static_cast<OleColor>(CustomForeOver);
     r.MaskColor = static_cast<OleColor>(rgb(192, 192, 192));
     r.Caption = QString::fromLatin1(Styles[static_cast<std::size_t>(type - 1)].name);
-    offscreen::SizeButton(c, ButtonWidth, ButtonHeight);
+    offscreen::sizeButton(c, ButtonWidth, ButtonHeight);
     r.Backdrop = behind;
     ApplyColorScheme(c);
     LayoutCaption(c);
@@ -206,7 +203,7 @@ void DrawBlock(QImage& sheet, const SchemeName& scheme, int left, int top) {
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
+    QGuiApplication app(argc, argv);
     if (argc != 2) {
         std::fprintf(stderr, "usage: %s OUTPUT.png\n", argv[0]);
         return 2;

@@ -9,6 +9,16 @@
 
 namespace qdct {
 
+// The language runtime's classic error numbers, which every part reuses for the same conditions.
+namespace errnum {
+inline constexpr int kOverflow = 6;
+inline constexpr int kTypeMismatch = 13;
+inline constexpr int kInternalError = 51;
+inline constexpr int kFileNotFound = 53;
+inline constexpr int kResourceNotFound = 326;
+inline constexpr int kInvalidPropertyValue = 380;
+} // namespace errnum
+
 class NumberedError : public std::runtime_error {
   public:
     NumberedError(int number, std::string source, const std::string& description)

@@ -17,8 +17,8 @@ inline constexpr char kJobErrorSource[] = "Quillmar Dvd Control Test";
 
 inline constexpr char kCrLf[] = "\r\n";
 
-// Error numbers. The file object's are consecutive from 45601; the job's reuse the language
-// runtime's classic numbers for the same conditions.
+// Error numbers. The file object's are consecutive from 45601; the job's are the runtime's
+// classic ones.
 namespace errnum {
 inline constexpr int kAlreadyOpen = 45601;
 inline constexpr int kOpenFailed = 45602;
@@ -29,8 +29,8 @@ inline constexpr int kWriteFailed = 45606;
 inline constexpr int kFlushFailed = 45607;
 inline constexpr int kCloseFailed = 45608;
 inline constexpr int kSetEndFailed = 45609;
-inline constexpr int kTypeMismatch = 13;
-inline constexpr int kFileNotFound = 53;
+using qdct::errnum::kFileNotFound;
+using qdct::errnum::kTypeMismatch;
 } // namespace errnum
 
 // The system's text for an errno value, or "Unknown Error." when the system has none.

@@ -24,8 +24,6 @@ constexpr char kIconResource[] = ":/mainwindow/form1_icon.png";
 constexpr char kIsoFilter[] = "File ISO (*.ISO)";
 constexpr char kOpenTitle[] = "Open Dvd ISO Image";
 constexpr char kSaveTitle[] = "Save Dvd ISO Image";
-// The runtime's number for an error that is not one of the system's own.
-constexpr int kInternalErrorNumber = 51;
 
 // Title bar with the close button only: no maximise, no minimise.
 constexpr Qt::WindowFlags kWindowFlags = Qt::Window | Qt::CustomizeWindowHint |
@@ -70,13 +68,13 @@ Form1::Form1(std::unique_ptr<Form1Dialogs> dialogs, QWidget* parent)
     ui_->Text1->setReadOnly(true);
     progress_ = std::make_unique<ScaledProgress>(*ui_->PB1);
 
-    connect(ui_->chameleonButton1, &ChameleonButtonWidget::Click, this,
+    connect(ui_->chameleonButton1, &chameleon::ChameleonButtonWidget::Click, this,
             &Form1::chameleonButton1_Click);
-    connect(ui_->chameleonButton2, &ChameleonButtonWidget::Click, this,
+    connect(ui_->chameleonButton2, &chameleon::ChameleonButtonWidget::Click, this,
             &Form1::chameleonButton2_Click);
-    connect(ui_->chameleonButton3, &ChameleonButtonWidget::Click, this,
+    connect(ui_->chameleonButton3, &chameleon::ChameleonButtonWidget::Click, this,
             &Form1::chameleonButton3_Click);
-    connect(ui_->chameleonButton4, &ChameleonButtonWidget::Click, this,
+    connect(ui_->chameleonButton4, &chameleon::ChameleonButtonWidget::Click, this,
             &Form1::chameleonButton4_Click);
     const auto options = optionButtons();
     for (std::size_t i = 0; i < options.size(); ++i) {
@@ -113,7 +111,7 @@ void Form1::guarded(Work&& work) {
     } catch (const qdct::NumberedError& e) {
         dialogs_->ErrorBox(this, e.number(), QString::fromStdString(e.description()));
     } catch (const std::exception& e) {
-        dialogs_->ErrorBox(this, kInternalErrorNumber, QString::fromStdString(e.what()));
+        dialogs_->ErrorBox(this, qdct::errnum::kInternalError, QString::fromStdString(e.what()));
     }
 }
 

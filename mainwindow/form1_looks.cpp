@@ -43,7 +43,7 @@ void applyLook(QWidget& control, const Look& look) {
 } // namespace
 
 void installFontStandIn() {
-    const QString family = QString::fromLatin1(kMsSansSerif);
+    const QString family = QString::fromLatin1(chameleon::metrics::kStandInFontFamily);
     const QString standIn = QString::fromLatin1(kMsSansSerifStandIn);
     if (!QFont::substitutes(family).contains(standIn)) QFont::insertSubstitution(family, standIn);
 }

@@ -3,6 +3,8 @@
 // the window's stored settings give them; olePlainColor turns one into a QColor.
 #pragma once
 
+#include "button/paint/metrics.h"
+
 #include <QColor>
 #include <QLabel>
 #include <QWidget>
@@ -30,9 +32,11 @@ inline constexpr std::uint32_t kBlue = 0x00FF0000;      // window, frames, label
 inline constexpr std::uint32_t kWhite = 0x00FFFFFF;     // their text
 inline constexpr std::uint32_t kLightCyan = 0x00FFFFC0; // text boxes (RGB #C0FFFF)
 
-inline constexpr FontLook kWindowFont{"MS Sans Serif", 8.25, 400};
-inline constexpr FontLook kCaptionFont{"MS Sans Serif", 8.25, 700};
-inline constexpr FontLook kLargeCaptionFont{"MS Sans Serif", 13.5, 700};
+inline constexpr FontLook kWindowFont{chameleon::metrics::kStandInFontFamily,
+                                      chameleon::metrics::kStandInFontPoints, 400};
+inline constexpr FontLook kCaptionFont{chameleon::metrics::kStandInFontFamily,
+                                       chameleon::metrics::kStandInFontPoints, 700};
+inline constexpr FontLook kLargeCaptionFont{chameleon::metrics::kStandInFontFamily, 13.5, 700};
 
 inline constexpr Look kWindowLook{kBlue, kDefaultColor, kWindowFont};
 inline constexpr Look kCaptionLook{kBlue, kWhite, kCaptionFont};
@@ -75,11 +79,10 @@ inline QColor olePlainColor(std::uint32_t ole) {
 // "MS Sans Serif" is not a font Linux desktops have; fontconfig's nearest sans face is much
 // wider and would clip the captions in their boxes. The stand-in is a condensed sans of close
 // metrics ("Sectors Number :" in bold takes 97 of Label1's 99 pixels).
-inline constexpr char kMsSansSerif[] = "MS Sans Serif";
 inline constexpr char kMsSansSerifStandIn[] = "DejaVu Sans Condensed";
 
-// Makes kMsSansSerifStandIn answer requests for kMsSansSerif; call before any font of that
-// family is used, since Qt caches what a request resolved to. Idempotent.
+// Makes kMsSansSerifStandIn answer requests for the button's stand-in family; call before any font
+// of that family is used, since Qt caches what a request resolved to. Idempotent.
 void installFontStandIn();
 
 // Gives `form` and each control named in kControlLooks its colours and font.

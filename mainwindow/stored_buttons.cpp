@@ -2,8 +2,9 @@
 // engine does for a user control: size the instance from its extent, then let it load.
 #include "mainwindow/stored_buttons.h"
 
-#include "button/button_widget.h"
-#include "button/control.h"
+#include "button/paint/checked_math.h"
+#include "button/paint/metrics.h"
+#include "button/widget/button_widget.h"
 
 #include <QFile>
 #include <QJsonDocument>
@@ -20,12 +21,8 @@ namespace form1 {
 
 namespace {
 
-constexpr double kPixelsPerInch = 96.0;
-constexpr double kHimetricPerInch = 2540.0;
-constexpr int kInvalidPropertyValue = chameleon::InvalidPropertyValueErrorNumber;
-
 int himetricToPixels(std::int32_t himetric) {
-    return static_cast<int>(std::lround(himetric * kPixelsPerInch / kHimetricPerInch));
+    return static_cast<int>(std::lround(chameleon::metrics::himetricToPixels(himetric)));
 }
 
 } // namespace
@@ -34,15 +31,15 @@ std::map<QString, chameleon::PropertyBag> readStoredButtons(const QByteArray& js
     QJsonParseError parseError{};
     const QJsonDocument document = QJsonDocument::fromJson(json, &parseError);
     if (parseError.error != QJsonParseError::NoError || !document.isObject())
-        throw chameleon::ControlError(kInvalidPropertyValue,
-                                      "the stored buttons are not a JSON object of bags");
+        chameleon::raiseControlError(qdct::errnum::kInvalidPropertyValue,
+                                     "the stored buttons are not a JSON object of bags");
     std::map<QString, chameleon::PropertyBag> bags;
     const QJsonObject object = document.object();
     for (auto it = object.begin(); it != object.end(); ++it) {
         if (!it.value().isArray())
-            throw chameleon::ControlError(kInvalidPropertyValue, "the stored bag of '" +
-                                                                     it.key().toStdString() +
-                                                                     "' is not an array");
+            chameleon::raiseControlError(qdct::errnum::kInvalidPropertyValue,
+                                         "the stored bag of '" + it.key().toStdString() +
+                                             "' is not an array");
         bags.emplace(it.key(), chameleon::PropertyBag::fromJson(it.value().toArray()));
     }
     return bags;
@@ -55,7 +52,7 @@ QSize extentPixels(const chameleon::PropertyBag& bag) {
 
 void loadStoredButtons(QWidget& form, const QByteArray& json) {
     for (const auto& [name, bag] : readStoredButtons(json)) {
-        auto* button = form.findChild<ChameleonButtonWidget*>(name);
+        auto* button = form.findChild<chameleon::ChameleonButtonWidget*>(name);
         if (button == nullptr)
             throw std::runtime_error("no button '" + name.toStdString() + "' on the window");
         button->resize(extentPixels(bag));

@@ -3,7 +3,7 @@
 // own extent entries ("_extentx", "_extenty", in HIMETRIC) and the button's 23 stored keys.
 #pragma once
 
-#include "button/property_bag.h"
+#include "button/model/property_bag.h"
 
 #include <QByteArray>
 #include <QSize>
@@ -17,7 +17,7 @@ inline constexpr char kStoredButtonsResource[] = ":/mainwindow/form1_buttons.jso
 inline constexpr char kExtentXKey[] = "_extentx";
 inline constexpr char kExtentYKey[] = "_extenty";
 
-// Control name -> its stored bag. Throws chameleon::ControlError (380) when the document is
+// Control name -> its stored bag. Raises error 380 when the document is
 // not an object of bags or a bag is malformed.
 std::map<QString, chameleon::PropertyBag> readStoredButtons(const QByteArray& json);
 
@@ -26,7 +26,7 @@ std::map<QString, chameleon::PropertyBag> readStoredButtons(const QByteArray& js
 QSize extentPixels(const chameleon::PropertyBag& bag);
 
 // Sizes every button of `form` named in `json` from its extent, then loads its stored
-// settings. Throws chameleon::ControlError as readStoredButtons and the button's load do, and
+// settings. Raises errors as readStoredButtons and the button's load do, and
 // std::runtime_error for a stored name that `form` has no button for.
 void loadStoredButtons(QWidget& form, const QByteArray& json);
 

@@ -2,8 +2,9 @@
 // metrics of the same font rather than with glyph widths, so the tests hold for any font the
 // machine picks; the text itself is drawn without antialiasing here so that every text pixel
 // has exactly the colour the mode prescribes.
-#include "button/caption.h"
-#include "button/colors.h"
+#include "button/model/derived.h"
+#include "button/model/redraw.h"
+#include "button/paint/caption.h"
 #include "recording_host.h"
 
 #include <QFontMetrics>
@@ -24,11 +25,11 @@ using Draws = std::vector<std::pair<int, Rgb>>;
 // The classic palette and its effect shades: face 0xC0C0C0 +-40, gradient base 0xF0F0F0 -40.
 constexpr Rgb Face = 0xC0C0C0, Light = 0xDFDFDF, Highlight = 0xFFFFFF, Shadow = 0x808080;
 constexpr Rgb Lighter = 0xE8E8E8, Darker = 0x989898, GradientDarker = 0xC8C8C8;
-constexpr Rgb Text = 0x0000FF, TextOver = 0x00FF00, SurfaceText = 0x00FFFF;
+constexpr Rgb Text = 0x0000FF, TextOver = 0x00FF00;
 
 struct CaptionTest : ::testing::Test {
     TestHost host{75, 23};
-    Control c{host};
+    Control c{host, host};
 
     CaptionTest() {
         QFont font(QStringLiteral("DejaVu Sans"));
@@ -61,11 +62,21 @@ struct CaptionTest : ::testing::Test {
     }
     int lineHeight() const { return QFontMetrics(host.surfaceFont, &host.image).height(); }
 
+    // Draws on the surface through a face gathered from the record, in the colours the test
+    // set there.
+    template <typename Draw>
+    void paint(Draw draw) {
+        ButtonFace face = faceFor(c, c.r.LastState);
+        static_cast<DerivedColors&>(face) = derivedColorsOf(c.r);
+        Drawing d(host.image, face);
+        draw(d);
+    }
+
     // The caption's own pixels at CaptionRect: drawn alone in a colour no mode uses.
     PixelSet textMask() {
         constexpr Rgb Probe = 0x010203;
         host.image.fill(Qt::black);
-        DrawCaptionText(c, c.r.CaptionRect, Probe);
+        paint([&](Drawing& d) { drawCaptionText(d, c.r.CaptionRect, Probe); });
         PixelSet s;
         for (int y = 0; y < host.image.height(); ++y)
             for (int x = 0; x < host.image.width(); ++x)
@@ -86,9 +97,10 @@ struct CaptionTest : ::testing::Test {
                     expected.setPixel(x + d, y + d,
                                       qRgb(redOf(color), greenOf(color), blueOf(color)));
         host.image.fill(QColor(redOf(Face), greenOf(Face), blueOf(Face)));
-        host.currentTextColor = SurfaceText;
-        DrawCaption(c, mode);
-        EXPECT_EQ(c.r.LastCaptionMode, mode);
+        paint([&](Drawing& d) {
+            DrawCaption(d, mode);
+            EXPECT_EQ(d.captionMode, mode);
+        });
         EXPECT_TRUE(host.image == expected) << "mode " << int(mode);
     }
 };
@@ -111,7 +123,7 @@ TEST_F(CaptionTest, EachPicturePositionSharesTheButtonWithA16PixelPicture) {
     c.r.PictureWidth = c.r.PictureHeight = 16;
     layout("OK"); // without a picture it is not placed
     EXPECT_EQ(QPoint(c.r.PictureX, c.r.PictureY), QPoint(0, 0));
-    c.r.PictureNormal = MakePicture(QImage(16, 16, QImage::Format_RGB32), Picture::Bitmap);
+    c.r.PictureNormal = makePicture(QImage(16, 16, QImage::Format_RGB32), Picture::Bitmap);
     const int w = plainWidth("OK"), h = lineHeight();
     for (const Case& k : cases) {
         c.r.PicturePosition = k.position;
@@ -174,7 +186,7 @@ TEST_F(CaptionTest, AccessKeyRules) {
         {"&1", "1"}, {"Open &File", "f"}, {"&&a&&b", ""}};
     // clang-format on
     for (auto [caption, key] : cases)
-        EXPECT_EQ(AccessKeyOf(QString::fromUtf8(caption)), QString::fromUtf8(key)) << caption;
+        EXPECT_EQ(accessKeyOf(QString::fromUtf8(caption)), QString::fromUtf8(key)) << caption;
     for (auto [caption, key] : {std::pair{"E&xit", "x"}, {"None", ""}}) {
         c.r.Caption = QString::fromUtf8(caption);
         SetAccessKey(c);
@@ -185,7 +197,7 @@ TEST_F(CaptionTest, AccessKeyRules) {
 TEST_F(CaptionTest, EachModeAndEffectDrawsItsCopiesInOrder) {
     // Mode, type, SpecialEffect, then the text outputs: offset from CaptionRect and colour.
     // The shaded modes (3 to 7) never draw the effect copies; 5 is 0xF0F0F0 shaded by -104
-    // (blue 240 + (240 * -104) \ 192); any other mode keeps the surface's text colour.
+    // (blue 240 + (240 * -104) \ 192); any other mode draws nothing.
     struct Case {
         std::uint8_t mode;
         std::int32_t type, effect;
@@ -210,7 +222,7 @@ TEST_F(CaptionTest, EachModeAndEffectDrawsItsCopiesInOrder) {
         {CaptionShaded, ClassicBevel, EffectEmbossed, {{0, rgb(136, 136, 110)}}},
         {CaptionFaceEmbossed, ClassicBevel, EffectEmbossed, {{1, Highlight}, {0, Face}}},
         {CaptionLightEmbossed, ClassicBevel, EffectEmbossed, {{1, 0x4E4E4E}, {0, Highlight}}},
-        {9, ClassicBevel, EffectEmbossed, {{0, SurfaceText}}},
+        {9, ClassicBevel, EffectEmbossed, {}},
     };
     layout("WM#");
     for (auto [x, y] : textMask()) {
@@ -223,10 +235,6 @@ TEST_F(CaptionTest, EachModeAndEffectDrawsItsCopiesInOrder) {
         c.r.SpecialEffect = k.effect;
         expectDrawing(k.mode, k.draws);
     }
-    EXPECT_EQ(host.currentTextColor, SurfaceText);
-    c.r.SpecialEffect = EffectNone;
-    expectDrawing(CaptionUp, {{0, Text}});
-    EXPECT_EQ(host.currentTextColor, Text);
 }
 
 TEST_F(CaptionTest, HoveredFlatHighlightCopiesSitOnTheHoverFillOnlyWhenUpAndNotCustom) {

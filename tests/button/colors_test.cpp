@@ -1,9 +1,9 @@
 // Colour helpers and schemes: the channel arithmetic of OffsetColor and LightenColor with the
 // examples the control's look depends on, OLE colour translation through the fixed system
 // table, and the derived colours of every scheme.
-#include "button/colors.h"
-#include "button/system_colors.h"
-#include "recording_host.h"
+#include "button/paint/colors.h"
+#include "button/paint/system_colors.h"
+#include "common/numbered_error.h"
 
 #include <array>
 #include <gtest/gtest.h>
@@ -12,8 +12,6 @@
 namespace chameleon {
 namespace {
 
-using testing::TestHost;
-
 constexpr OleColor SystemIndex(int index) {
     return 0x80000000u | static_cast<OleColor>(index);
 }
@@ -21,12 +19,7 @@ constexpr OleColor SystemIndex(int index) {
 constexpr Rgb SystemHighlight = rgb(10, 36, 106);
 constexpr Rgb SystemHotFill = rgb(179, 187, 208); // LightenColor(SystemHighlight, 176)
 
-struct ColorsTest : ::testing::Test {
-    TestHost host;
-    Control c{host};
-};
-
-TEST_F(ColorsTest, OffsetColor) {
+TEST(Colors, OffsetColor) {
     // Colour, offset, proportional, SoftBevel, result. The proportional form scales only blue
     // (128 + (128 * 48) \ 192 = 160; 200 - (200 * 64) \ 192 = 134); channels are clamped by the
     // direction of the move only; SoftBevel halves the offset truncating toward zero
@@ -43,25 +36,21 @@ TEST_F(ColorsTest, OffsetColor) {
         {0xFFFFFF, -104, false, true, 0xCBCBCB}, {0x808080, 48, true, true, 0x909898},
     };
     for (auto [color, offset, proportional, soft, expected] : cases) {
-        c.r.SoftBevel = soft;
-        EXPECT_EQ(OffsetColor(c, color, offset, proportional), expected)
+        EXPECT_EQ(OffsetColor(soft, color, offset, proportional), expected)
             << std::hex << color << std::dec << " " << offset << " " << proportional << soft;
     }
 }
 
-TEST_F(ColorsTest, LightenColorBlendsTowardWhite) {
+TEST(Colors, LightenColorBlendsTowardWhiteAndOverflowRaisesTheRuntimeError) {
     EXPECT_EQ(LightenColor(0x000000, 176), 0xB0B0B0);
     EXPECT_EQ(LightenColor(0xFFFFFF, 176), 0xFFFFFF);
     EXPECT_EQ(LightenColor(0x800000, 176), 0xD7B0B0);
     EXPECT_EQ(LightenColor(0x000000, 128), 0x808080);
+    EXPECT_THROW(OffsetColor(false, 0x808080, INT32_MAX), qdct::NumberedError);
+    EXPECT_THROW(OffsetColor(false, 0x800000, INT32_MAX / 2, true), qdct::NumberedError);
 }
 
-TEST_F(ColorsTest, ChannelOverflowRaisesTheRuntimeError) {
-    EXPECT_THROW(OffsetColor(c, 0x808080, INT32_MAX), ControlError);
-    EXPECT_THROW(OffsetColor(c, 0x800000, INT32_MAX / 2, true), ControlError);
-}
-
-TEST_F(ColorsTest, OleColoursResolveThroughTheFixedClassicTable) {
+TEST(Colors, OleColoursResolveThroughTheFixedClassicTable) {
     // Plain and palette-relative RGB; the system colours the schemes read (13 highlight,
     // 15 button face, 16 shadow, 18 text, 20 highlight, 21 dark shadow, 22 light); values that
     // cannot be translated (indexes past the table, a palette index without a palette).
@@ -74,38 +63,34 @@ TEST_F(ColorsTest, OleColoursResolveThroughTheFixedClassicTable) {
     };
     for (auto [ole, rgbValue] : cases)
         EXPECT_EQ(TranslateOleColor(ole), rgbValue) << std::hex << ole;
-    for (int i = 0; i < SystemColorCount; ++i) EXPECT_EQ(SystemColor(i) & ~0xFFFFFF, 0) << i;
-    EXPECT_EQ(SystemColor(-1), 0);
-    EXPECT_EQ(SystemColor(SystemColorCount), 0);
+    for (int i = 0; i < kSystemColorCount; ++i) EXPECT_EQ(systemColor(i) & ~0xFFFFFF, 0) << i;
+    EXPECT_EQ(systemColor(-1), 0);
+    EXPECT_EQ(systemColor(kSystemColorCount), 0);
 }
 
 // Face, light, highlight, shadow, dark shadow, text, text over, hot frame, hot fill, mask value,
 // gradient base.
 using Derived = std::array<Rgb, 11>;
 
-struct SchemeTest : ColorsTest {
-    SchemeTest() {
-        host.containerBack = 0x808080;
-        host.containerText = 0x00FF00;
-        c.r.ButtonType = ClassicBevel;
-        c.r.ForeColor = 0x0000FF;
-        c.r.ForeOver = 0xFF0000;
-    }
+Derived apply(int scheme, bool soft, OleColor back, OleColor mask,
+              std::int32_t type = ClassicBevel) {
+    SchemeInputs in;
+    in.ColorScheme = scheme;
+    in.ButtonType = type;
+    in.SoftBevel = soft;
+    in.BackColor = back;
+    in.ForeColor = 0x0000FF;
+    in.ForeOver = 0xFF0000;
+    in.MaskColor = mask;
+    in.containerBackColor = 0x808080;
+    in.containerTextColor = 0x00FF00;
+    const DerivedColors d = deriveColors(in);
+    return {d.FaceColor,       d.LightColor,     d.HighlightColor, d.ShadowColor,
+            d.DarkShadowColor, d.TextColor,      d.TextOverColor,  d.HotFrameColor,
+            d.HotFillColor,    d.MaskColorValue, d.GradientBase};
+}
 
-    Derived apply(int scheme, bool soft, OleColor back, OleColor mask) {
-        ButtonRecord& r = c.r;
-        r.ColorScheme = scheme;
-        r.SoftBevel = soft;
-        r.BackColor = back;
-        r.MaskColor = mask;
-        ApplyColorScheme(c);
-        return {r.FaceColor,       r.LightColor,     r.HighlightColor, r.ShadowColor,
-                r.DarkShadowColor, r.TextColor,      r.TextOverColor,  r.HotFrameColor,
-                r.HotFillColor,    r.MaskColorValue, r.GradientBase};
-    }
-};
-
-TEST_F(SchemeTest, EverySchemeDerivesItsColours) {
+TEST(Colors, EverySchemeDerivesItsColours) {
     // The system schemes and unknown values ignore the colour properties.
     const Derived system = {0xC8D0D4, 0xC8D0D4,        0xFFFFFF,      0x808080, 0x404040, 0,
                             0,        SystemHighlight, SystemHotFill, 0,        0xF8FFFF};
@@ -130,12 +115,9 @@ TEST_F(SchemeTest, EverySchemeDerivesItsColours) {
                        SystemHighlight, SystemHotFill, 0x123456, 0xB0B0B0}));
 }
 
-TEST_F(SchemeTest, GradientBaseIsProportionalForRoundedGradientUntilRecomputed) {
-    c.r.ButtonType = RoundedGradient;
-    EXPECT_EQ(apply(SchemeCustom, false, 0x808080, 0)[10], 0xA0B0B0);
-    c.r.ButtonType = ClassicBevel; // switching the type alone keeps the old form
-    EXPECT_EQ(c.r.GradientBase, 0xA0B0B0);
-    EXPECT_EQ(apply(SchemeCustom, false, 0x808080, 0)[10], 0xB0B0B0);
+TEST(Colors, GradientBaseIsProportionalForRoundedGradientOnly) {
+    EXPECT_EQ(apply(SchemeCustom, false, 0x808080, 0, RoundedGradient)[10], 0xA0B0B0);
+    EXPECT_EQ(apply(SchemeCustom, false, 0x808080, 0, RoundedBevel)[10], 0xB0B0B0);
 }
 
 } // namespace

@@ -2,7 +2,8 @@
 // first and then acts on what the host's handler left, clicks come only from the left button,
 // the space key's release and the access key, hover starts and stops OverTimer, and values
 // that do not fit a byte are overflow errors raised before anything is drawn.
-#include "button/chameleon_button.h"
+#include "button/model/chameleon_button.h"
+#include "common/numbered_error.h"
 #include "recording_host.h"
 
 #include <gtest/gtest.h>
@@ -39,7 +40,7 @@ struct Shown {
     const ButtonRecord& r() const { return button.record(); }
 
     TestHost host;
-    chameleonButton button{host};
+    chameleonButton button{host, host};
 };
 
 // Plays notifications written as words; a number ending a word is its Button or KeyCode
@@ -150,12 +151,12 @@ TEST_F(Input, ButtonOrKeyCodeOutsideAByteIsAnOverflowAfterTheEvent) {
     try {
         play("press1");
         ADD_FAILURE() << "no overflow";
-    } catch (const ControlError& e) {
-        EXPECT_EQ(e.number(), OverflowErrorNumber);
+    } catch (const qdct::NumberedError& e) {
+        EXPECT_EQ(e.number(), qdct::errnum::kOverflow);
     }
     EXPECT_EQ(host.events, Events{"MouseDown 1 0 3 4"});
     host.onKeyDown = [](I& k, I&) { k = -1; };
-    EXPECT_THROW(play("keydown32"), ControlError);
+    EXPECT_THROW(play("keydown32"), qdct::NumberedError);
     EXPECT_EQ(r().LastButton, 0);
     EXPECT_EQ(r().LastKey, 0);
     EXPECT_EQ(host.clears, 0);

@@ -1,9 +1,9 @@
 // Pictures: loading and measuring, and every kind of pixel DrawMaskedPicture writes (mask
 // transparency, icons on the mask colour, greyscale, the two-thirds blend, silhouettes with
 // and without DarkOnly, odd widths and clipping), then the choices DrawPicture makes per state.
-#include "button/caption.h"
-#include "button/colors.h"
-#include "button/picture.h"
+#include "button/model/derived.h"
+#include "button/model/redraw.h"
+#include "button/paint/picture.h"
 #include "recording_host.h"
 
 #include <QTemporaryDir>
@@ -29,7 +29,7 @@ QRgb qrgb(Rgb c) {
 PicturePtr bitmap(int w, int h, const std::vector<Rgb>& pixels) {
     QImage img(w, h, QImage::Format_RGB32);
     for (int i = 0; i < w * h; ++i) img.setPixel(i % w, i / w, qrgb(pixels[i]));
-    return MakePicture(img, Picture::Bitmap);
+    return makePicture(img, Picture::Bitmap);
 }
 
 // A size by size bitmap: a silver border, a ring of `ring` inside it and a `core` within.
@@ -40,12 +40,12 @@ PicturePtr squares(int size, Rgb ring, Rgb core) {
             const int edge = std::min({x, y, size - 1 - x, size - 1 - y});
             img.setPixel(x, y, qrgb(edge == 0 ? Silver : edge == 1 ? ring : core));
         }
-    return MakePicture(img, Picture::Bitmap);
+    return makePicture(img, Picture::Bitmap);
 }
 
 struct PictureTest : ::testing::Test {
     TestHost host{40, 30};
-    Control c{host};
+    Control c{host, host};
 
     PictureTest() {
         clear();
@@ -72,6 +72,13 @@ struct PictureTest : ::testing::Test {
                           useMask);
     }
 
+    // DrawPicture through a face gathered from the record, as Redraw does.
+    void drawPicture(std::uint8_t mode) {
+        const ButtonFace face = faceFor(c, c.r.LastState);
+        Drawing d(host.image, face);
+        DrawPicture(d, mode);
+    }
+
     void expectRow(int y, std::initializer_list<Rgb> colours) const {
         int x = 0;
         for (Rgb col : colours) EXPECT_EQ(host.pixel(x++, y), col) << "x " << x - 1 << " y " << y;
@@ -90,7 +97,7 @@ TEST_F(PictureTest, LoadsFilesAndMeasuresHimetricRoundingHalvesToEven) {
     img.setPixelColor(0, 0, QColor(0, 0, 0, 0));
     for (const char* name : {"a.bmp", "a.png", "a.ico"}) ASSERT_TRUE(img.save(dir.filePath(name)));
     for (const char* name : {"a.bmp", "a.png"}) {
-        const PicturePtr p = LoadPicture(dir.filePath(name));
+        const PicturePtr p = loadPicture(dir.filePath(name));
         ASSERT_TRUE(p) << name;
         EXPECT_EQ(p->kind, Picture::Bitmap);
         EXPECT_EQ(p->image.size(), QSize(15, 9));
@@ -99,18 +106,18 @@ TEST_F(PictureTest, LoadsFilesAndMeasuresHimetricRoundingHalvesToEven) {
         setPicture(p);
         EXPECT_EQ(QSize(c.r.PictureWidth, c.r.PictureHeight), QSize(15, 9));
     }
-    const PicturePtr icon = LoadPicture(dir.filePath("a.ico"));
+    const PicturePtr icon = loadPicture(dir.filePath("a.ico"));
     ASSERT_TRUE(icon);
     EXPECT_EQ(icon->kind, Picture::Icon);
     EXPECT_EQ(qAlpha(icon->image.pixel(0, 0)), 0);
     EXPECT_EQ(qAlpha(icon->image.pixel(1, 0)), 255);
-    EXPECT_FALSE(LoadPicture(dir.filePath("missing.png")));
-    EXPECT_FALSE(MakePicture(QImage(), Picture::Bitmap));
+    EXPECT_FALSE(loadPicture(dir.filePath("missing.png")));
+    EXPECT_FALSE(makePicture(QImage(), Picture::Bitmap));
     setPicture(nullptr);
     EXPECT_EQ(QSize(c.r.PictureWidth, c.r.PictureHeight), QSize(0, 0));
     // A scale of one pixel per HIMETRIC hundred reaches exact halves: 2.5 -> 2, 3.5 -> 4.
     HundredthsHost h;
-    Control hc(h);
+    Control hc(h, h);
     auto p = std::make_shared<Picture>();
     p->himetricWidth = 250;
     p->himetricHeight = 350;
@@ -190,7 +197,7 @@ TEST_F(PictureTest, IconsAreComposedOnTheMaskColour) {
     img.setPixelColor(0, 0, QColor(0, 0, 255, 255));
     img.setPixelColor(1, 0, QColor(0, 0, 0, 0));
     img.setPixelColor(2, 0, QColor(255, 255, 255, 128));
-    const PicturePtr icon = MakePicture(img, Picture::Icon);
+    const PicturePtr icon = makePicture(img, Picture::Icon);
     // Drawn one pixel wider than the icon: beyond it lies the canvas. Half-transparent white
     // on silver: (255 * 128 + 192 * 127 + 127) / 255 = 224.
     draw(icon, 0, 0, 4, 1, false);
@@ -256,12 +263,12 @@ TEST_F(PictureTest, DrawPictureChoosesPictureShiftAndColoursPerState) {
         c.r.UseGreyscale = k.greyscale;
         c.r.SpecialEffect = k.effect;
         ApplyColorScheme(c);
-        DrawPicture(c, k.mode);
+        drawPicture(k.mode);
         for (int i = 0; i < 8; ++i) EXPECT_EQ(host.pixel(9 + i, 9 + i), legend.at(k.diagonal[i]));
         // Without PictureNormal nothing at all is drawn, even with PictureOver.
         clear();
         setPicture(nullptr);
-        DrawPicture(c, k.mode);
+        drawPicture(k.mode);
         for (int i = 0; i < 8; ++i) EXPECT_EQ(host.pixel(9 + i, 9 + i), Face);
     }
 }
@@ -275,7 +282,7 @@ TEST_F(PictureTest, HoveredFlatHighlightEffectSitsOnTheHoverFill) {
     setPicture(squares(6, 0xFAFAFA, Red));
     for (int effect : {EffectShadow, EffectNone}) {
         c.r.SpecialEffect = effect;
-        DrawPicture(c, PictureModeUp);
+        drawPicture(PictureModeUp);
         EXPECT_EQ(host.pixel(11, 14), effect ? 0xA98585 : Face);
         clear();
     }
@@ -286,7 +293,7 @@ TEST_F(PictureTest, PictureBehindRedrawsTheCaptionOnTop) {
     host.surfaceFont.setStyleStrategy(QFont::NoAntialias);
     QImage img(40, 30, QImage::Format_RGB32);
     img.fill(Qt::white);
-    setPicture(MakePicture(img, Picture::Bitmap));
+    setPicture(makePicture(img, Picture::Bitmap));
     c.r.ButtonType = ClassicBevel;
     c.r.Caption = QStringLiteral("WM#");
     c.r.PicturePosition = PictureBehind;
@@ -298,10 +305,10 @@ TEST_F(PictureTest, PictureBehindRedrawsTheCaptionOnTop) {
         const auto* bits = reinterpret_cast<const QRgb*>(host.image.constBits());
         return std::count(bits, bits + 40 * 30, qrgb(col));
     };
-    DrawPicture(c, PictureModeUp);
+    drawPicture(PictureModeUp);
     EXPECT_GT(count(Red), 10);
     c.r.ButtonType = FaceOnly; // shows no caption, picture or not
-    DrawPicture(c, PictureModeUp);
+    drawPicture(PictureModeUp);
     EXPECT_EQ(count(White), 40 * 30);
 }
 

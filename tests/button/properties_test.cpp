@@ -2,8 +2,9 @@
 // repaints and which change notice it issues, in which order, the designer's differences,
 // the pointer properties, DisableRefresh/Refresh and the resize rules. A repaint is counted
 // as one clear of the surface, which Redraw does exactly once per real drawing.
-#include "button/chameleon_button.h"
-#include "button/colors.h"
+#include "button/model/chameleon_button.h"
+#include "button/paint/colors.h"
+#include "common/numbered_error.h"
 #include "recording_host.h"
 
 #include <gtest/gtest.h>
@@ -32,13 +33,13 @@ PicturePtr picture(int size = 8) {
 }
 
 // The error f throws; number 0 when it throws none.
-ControlError thrown(const std::function<void()>& f) {
+qdct::NumberedError thrown(const std::function<void()>& f) {
     try {
         f();
-    } catch (const ControlError& e) {
+    } catch (const qdct::NumberedError& e) {
         return e;
     }
-    return ControlError(0, "no error");
+    return qdct::NumberedError(0, "", "no error");
 }
 
 // A new, resized and shown 75 x 23 button with its counters at zero.
@@ -58,7 +59,7 @@ struct Shown {
     const ButtonRecord& r() const { return button.record(); }
 
     TestHost host;
-    chameleonButton button{host};
+    chameleonButton button{host, host};
 };
 
 struct ShownButton : ::testing::Test, Shown {};
@@ -67,7 +68,7 @@ TEST(ButtonNewInstance, TakesTheContainersValuesAndPlainSystemColours) {
     TestHost host;
     host.displayName = "chameleonButton3";
     host.ambFont = QFont("Arial");
-    chameleonButton button(host);
+    chameleonButton button(host, host);
     EXPECT_EQ(button.Version(), "2.0.6 B");
     button.newInstance();
     EXPECT_EQ(button.Caption(), "chameleonButton3");
@@ -76,7 +77,7 @@ TEST(ButtonNewInstance, TakesTheContainersValuesAndPlainSystemColours) {
     EXPECT_EQ(button.ColorScheme(), SchemeSystem);
     EXPECT_TRUE(button.Enabled() && button.ShowFocusRect() && button.UseMaskColor());
     // Plain RGB copies, never system colour indices.
-    const OleColor face = ClassicButtonFace, text = SystemColor(SystemButtonText);
+    const OleColor face = ClassicButtonFace, text = systemColor(SystemButtonText);
     EXPECT_EQ((Colours{button.BackColor(), button.BackOver(), button.ForeColor(), button.ForeOver(),
                        button.MaskColor()}),
               (Colours{face, face, text, text, 0xC0C0C0}));
@@ -197,7 +198,7 @@ TEST_F(ShownButton, PointerSettersNarrowAndIgnoreRefusalsAndHandFailsWithoutItsC
     EXPECT_NO_THROW(button.setMouseIcon(picture()));
     EXPECT_EQ(host.icon, first);
     reset();
-    EXPECT_EQ(thrown([&] { button.setMousePointer(40000); }).number(), OverflowErrorNumber);
+    EXPECT_EQ(thrown([&] { button.setMousePointer(40000); }).number(), qdct::errnum::kOverflow);
     host.hand = nullptr;
     const std::string handError = thrown([&] { button.setHandPointer(true); }).what();
     EXPECT_NE(handError.find("101"), std::string::npos) << handError;

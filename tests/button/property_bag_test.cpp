@@ -1,9 +1,10 @@
 // The property store and the button's persistence through it: key matching without case, the
 // JSON form byte for byte and through a round trip, the errors that name their key, and the
 // load and save rules (defaults, the order of keys, absent pictures, HAND over MPTR/MICON).
-#include "button/chameleon_button.h"
-#include "button/colors.h"
-#include "button/property_bag.h"
+#include "button/model/chameleon_button.h"
+#include "button/model/property_bag.h"
+#include "button/paint/colors.h"
+#include "common/numbered_error.h"
 #include "recording_host.h"
 
 #include <QJsonDocument>
@@ -20,12 +21,12 @@ using testing::TestHost;
 constexpr Rgb ClassicButtonFace = 0xC8D0D4;
 constexpr int SystemButtonText = 18;
 
-// Runs f, expecting a ControlError with the number whose text names key.
+// Runs f, expecting a qdct::NumberedError with the number whose text names key.
 void expectError(const std::function<void()>& f, int number, const std::string& key) {
     try {
         f();
         ADD_FAILURE() << "no error for " << key;
-    } catch (const ControlError& e) {
+    } catch (const qdct::NumberedError& e) {
         EXPECT_EQ(e.number(), number) << e.what();
         EXPECT_NE(std::string(e.what()).find('"' + key + '"'), std::string::npos) << e.what();
     }
@@ -66,12 +67,12 @@ TEST(PropertyBag, ReadsConvertIntegersAndRefuseOtherTypesNamingTheKey) {
     bag.write("flag", true);
     EXPECT_EQ(bag.readInt32("small", 0), -5);
     EXPECT_EQ(bag.readInt16("small", 0), -5);
-    expectError([&] { bag.readInt16("big", 0); }, OverflowErrorNumber, "big");
-    expectError([&] { bag.readInt32("text", 0); }, TypeMismatchErrorNumber, "text");
-    expectError([&] { bag.readBool("big", false); }, TypeMismatchErrorNumber, "big");
-    expectError([&] { bag.readString("flag", ""); }, TypeMismatchErrorNumber, "flag");
-    expectError([&] { bag.readPicture("text", nullptr); }, TypeMismatchErrorNumber, "text");
-    expectError([&] { bag.readFont("flag", QFont()); }, TypeMismatchErrorNumber, "flag");
+    expectError([&] { bag.readInt16("big", 0); }, qdct::errnum::kOverflow, "big");
+    expectError([&] { bag.readInt32("text", 0); }, qdct::errnum::kTypeMismatch, "text");
+    expectError([&] { bag.readBool("big", false); }, qdct::errnum::kTypeMismatch, "big");
+    expectError([&] { bag.readString("flag", ""); }, qdct::errnum::kTypeMismatch, "flag");
+    expectError([&] { bag.readPicture("text", nullptr); }, qdct::errnum::kTypeMismatch, "text");
+    expectError([&] { bag.readFont("flag", QFont()); }, qdct::errnum::kTypeMismatch, "flag");
 }
 
 TEST(PropertyBag, JsonFormIsAnOrderedArrayOfTypedEntriesThatReadsBackTheSame) {
@@ -106,10 +107,10 @@ TEST(PropertyBag, MalformedJsonEntriesFailNamingTheirKey) {
     };
     for (const auto& [json, key] : cases) {
         expectError([json = json] { PropertyBag::fromJsonBytes(json); },
-                    InvalidPropertyValueErrorNumber, key);
+                    qdct::errnum::kInvalidPropertyValue, key);
     }
     for (const char* json : {R"({"btype": 3})", "[{", R"([{"type":"i32","value":1}])"})
-        EXPECT_THROW(PropertyBag::fromJsonBytes(json), ControlError) << json;
+        EXPECT_THROW(PropertyBag::fromJsonBytes(json), qdct::NumberedError) << json;
 }
 
 // --- the button through the store -------------------------------------------------------------
@@ -118,7 +119,7 @@ class Persistence : public ::testing::Test {
   protected:
     Persistence() { host.hand = picture(Picture::Icon); }
     TestHost host;
-    chameleonButton button{host};
+    chameleonButton button{host, host};
 };
 
 TEST_F(Persistence, SaveKeepsTheHostsEntriesAndDropsEmptyPictures) {
@@ -130,7 +131,7 @@ TEST_F(Persistence, SaveKeepsTheHostsEntriesAndDropsEmptyPictures) {
     EXPECT_EQ(bag.size(), 22u);
     EXPECT_EQ(bag.entries()[0].key, "_extentx");
     EXPECT_FALSE(bag.contains("PICN") || bag.contains("PICH"));
-    chameleonButton again(host);
+    chameleonButton again(host, host);
     again.load(bag);
     EXPECT_FALSE(again.PictureNormal() || again.PictureOver());
 }
@@ -182,7 +183,7 @@ TEST_F(Persistence, EmptyDataLoadsTheDefaultsWithoutDrawing) {
     EXPECT_TRUE(button.Enabled() && button.ShowFocusRect() && button.UseMaskColor());
     EXPECT_TRUE(host.surfaceEnabled);
     // Without "BCOL" and "BCOLO" both are the system face colour, as plain RGB.
-    const OleColor face = ClassicButtonFace, text = SystemColor(SystemButtonText);
+    const OleColor face = ClassicButtonFace, text = systemColor(SystemButtonText);
     EXPECT_EQ((std::array{button.BackColor(), button.BackOver(), button.ForeColor(),
                           button.ForeOver(), button.MaskColor()}),
               (std::array<OleColor, 5>{face, face, text, text, 0xC0C0C0}));
@@ -223,14 +224,14 @@ TEST_F(Persistence, AValueOfTheWrongTypeStopsTheLoadAtItsKey) {
     bag.write("btype", 6);
     bag.write("tx", 12); // a number where text belongs
     bag.write("enab", true);
-    expectError([&] { button.load(bag); }, TypeMismatchErrorNumber, "TX");
+    expectError([&] { button.load(bag); }, qdct::errnum::kTypeMismatch, "TX");
     EXPECT_EQ(button.ButtonType(), 6); // read before the bad key
     EXPECT_FALSE(button.Enabled());    // never reached
     EXPECT_TRUE(host.notices.empty());
 
     PropertyBag pointer;
     pointer.write("mptr", 40000);
-    expectError([&] { button.load(pointer); }, OverflowErrorNumber, "MPTR");
+    expectError([&] { button.load(pointer); }, qdct::errnum::kOverflow, "MPTR");
 }
 
 } // namespace

@@ -18,17 +18,11 @@ void TestHost::resize(int width, int height) {
     client = QSize(width, height);
     image = QImage(width, height, QImage::Format_RGB32);
     image.fill(Qt::black);
-    heightTw = height * 15;
 }
 
 void TestHost::clearSurface() {
     ++clears;
     image.fill(Qt::black);
-}
-
-void TestHost::setHeightTwips(std::int32_t twips) {
-    heightTw = twips;
-    heightChanges.push_back(twips);
 }
 
 QImage TestHost::grabContainerBehind(std::int32_t width, std::int32_t height) {

@@ -3,7 +3,7 @@
 // be replaced to change by-reference parameters the way a program's handler would.
 #pragma once
 
-#include "button/control.h"
+#include "button/model/control.h"
 
 #include <QFont>
 #include <QImage>
@@ -13,7 +13,7 @@
 
 namespace chameleon::testing {
 
-class TestHost : public ButtonHost {
+class TestHost : public ButtonSurface, public ButtonHost {
   public:
     explicit TestHost(int width = 75, int height = 23);
 
@@ -23,14 +23,12 @@ class TestHost : public ButtonHost {
     // --- recorders and settable values, public so tests can read and set them ---
     QImage image;
     QSize client;
-    Rgb currentTextColor = 0;
     QFont surfaceFont;
     std::int16_t pointer = 0;
     PicturePtr icon;
     PicturePtr hand; // what handCursor() returns
     bool surfaceEnabled = true;
     QString accessKeys;
-    std::int32_t heightTw = 0; // the control's height in twips
     QString displayName = QStringLiteral("chameleonButton1");
     QFont ambFont;
     bool userMode = true;
@@ -57,12 +55,10 @@ class TestHost : public ButtonHost {
     std::function<void()> onClick;
     std::function<void()> onProcessMessages;
 
-    // ButtonHost
+    // ButtonSurface and ButtonHost
     QImage& surface() override { return image; }
     void clearSurface() override;
     void repaintNow() override { ++repaints; }
-    Rgb textColor() const override { return currentTextColor; }
-    void setTextColor(Rgb color) override { currentTextColor = color; }
     // The size last given to resize(): a zero-height window still has its width.
     QSize clientSize() const override { return client; }
     void setWindowShape(const QRegion& region) override { shape = region; }
@@ -79,11 +75,7 @@ class TestHost : public ButtonHost {
     PicturePtr handCursor() const override { return hand; }
     void setSurfaceEnabled(bool enabled) override { surfaceEnabled = enabled; }
     void setAccessKeys(const QString& keys) override { accessKeys = keys; }
-    std::int32_t heightTwips() const override { return heightTw; }
-    void setHeightTwips(std::int32_t twips) override;
-    std::int32_t pixelsToTwipsY(std::int32_t pixels) const override { return pixels * 15; }
-    double himetricToPixelsX(double himetric) const override { return himetric * 96.0 / 2540.0; }
-    double himetricToPixelsY(double himetric) const override { return himetric * 96.0 / 2540.0; }
+    void setHeightTwips(std::int32_t twips) override { heightChanges.push_back(twips); }
     QString ambientDisplayName() const override { return displayName; }
     QFont ambientFont() const override { return ambFont; }
     bool ambientUserMode() const override { return userMode; }
@@ -105,7 +97,6 @@ class TestHost : public ButtonHost {
     void raiseMouseOver() override { events.emplace_back("MouseOver"); }
     void raiseMouseOut() override { events.emplace_back("MouseOut"); }
     bool isPointerOverWindow() const override { return pointerOver; }
-    void captureMouse() override {}
     void startOverTimer() override { timerRunning = true; }
     void stopOverTimer() override { timerRunning = false; }
     void sendKeys(const QString& keys) override { keystrokes.push_back(keys); }

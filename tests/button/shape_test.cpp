@@ -1,7 +1,8 @@
 // Window shapes per ButtonType (which pixels the window keeps) and the background capture:
 // the collapse and restore of the height, the guard flag during it, the copy into the
 // backdrop, and that failures of the host change nothing but the copy.
-#include "button/shape.h"
+#include "button/model/capture.h"
+#include "button/paint/shape.h"
 #include "recording_host.h"
 
 #include <gtest/gtest.h>
@@ -12,18 +13,8 @@
 namespace chameleon::testing {
 namespace {
 
-QRegion ShapeOf(std::int32_t type, int w, int h) {
-    TestHost host(w, h);
-    Control c(host);
-    c.r.ButtonType = type;
-    c.r.ClientWidth = w;
-    c.r.ClientHeight = h;
-    BuildShapeRegion(c);
-    return c.r.ShapeRegion;
-}
-
 // The full 75 x 23 client rectangle without the given pixels.
-QRegion Without(std::span<const QPoint> pixels) {
+QRegion without(std::span<const QPoint> pixels) {
     QRegion region(0, 0, 75, 23);
     for (const QPoint p : pixels) region -= QRegion(p.x(), p.y(), 1, 1);
     return region;
@@ -39,15 +30,16 @@ TEST(ShapeRegion, PixelsEachTypeCutsFromA75By23Button) {
                                                                       {OutlinedBevel, corners},
                                                                       {GradientFramed, corners},
                                                                       {DoubleFrame, doubleFrame}};
-    for (const auto& [type, cut] : cases) EXPECT_EQ(ShapeOf(type, 75, 23), Without(cut)) << type;
+    for (const auto& [type, cut] : cases)
+        EXPECT_EQ(shapeRegionFor(type, 75, 23), without(cut)) << type;
     for (const std::int32_t type : {0, 2, 6, 7, 8, 9, 10, 11, 12, 15, -1}) {
-        EXPECT_EQ(ShapeOf(type, 75, 23), Without({})) << "type " << type;
+        EXPECT_EQ(shapeRegionFor(type, 75, 23), without({})) << "type " << type;
     }
 }
 
 // Centred in its square (symmetric left to right and top to bottom), the corners cut.
 TEST(ShapeRegion, OvalIsTheInscribedEllipse) {
-    const QRegion circle = ShapeOf(Oval, 40, 40);
+    const QRegion circle = shapeRegionFor(Oval, 40, 40);
     for (int y = 0; y < 40; ++y) {
         for (int x = 0; x < 40; ++x) {
             const bool in = circle.contains(QPoint(x, y));
@@ -82,7 +74,7 @@ TEST(CaptureBackground, CollapsesCopiesAndRestoresWhateverFails) {
     for (const Failure failure : {None, NoBackdrop, Unreadable, Throwing}) {
         SCOPED_TRACE(failure);
         FailingHost host(20, 10);
-        Control c(host);
+        Control c(host, host);
         c.r.ButtonType = Transparent;
         c.r.ClientWidth = 20;
         c.r.ClientHeight = 10;
@@ -96,7 +88,7 @@ TEST(CaptureBackground, CollapsesCopiesAndRestoresWhateverFails) {
         host.failing = failure == Throwing;
         bool guarded = false;
         host.onProcessMessages = [&] {
-            guarded = c.r.CapturingBackground && host.heightTw == 0;
+            guarded = c.r.CapturingBackground && host.heightChanges == std::vector<std::int32_t>{0};
             if (failure == Throwing) throw std::runtime_error("no loop");
             if (host.messagePumps == 1) CaptureBackground(c);
         };

@@ -3,10 +3,10 @@
 // computed, and compact ways to check many pixels of the drawn surface at once.
 #pragma once
 
-#include "button/caption.h"
-#include "button/colors.h"
-#include "button/render.h"
-#include "button/styles.h"
+#include "button/model/derived.h"
+#include "button/model/redraw.h"
+#include "button/paint/metrics.h"
+#include "button/paint/styles.h"
 #include "recording_host.h"
 
 #include <gtest/gtest.h>
@@ -26,13 +26,12 @@ struct PixelCheck {
 
 struct StyledButton {
     TestHost host;
-    Control c{host};
+    Control c{host, host};
 
     explicit StyledButton(std::int32_t type, int width = 75, int height = 23,
                           const QString& caption = QString())
         : host(width, height) {
-        host.surfaceFont = QFont(QStringLiteral("MS Sans Serif"));
-        host.surfaceFont.setPointSizeF(8.25);
+        host.surfaceFont = metrics::standInFont();
         ButtonRecord& r = c.r;
         r.ButtonType = type;
         r.ColorScheme = SchemeSystem;
@@ -40,10 +39,7 @@ struct StyledButton {
         r.Caption = caption;
         r.ClientWidth = width;
         r.ClientHeight = height;
-        const Rect client{0, 0, width, height};
-        const int inset = type >= ThinRaised && type <= Oval ? -3 : -4;
-        r.FocusRect = type == GradientFramed ? client.inflate(-5, -5).offset(1, 1)
-                                             : client.inflate(inset, inset);
+        r.FocusRect = metrics::focusRectFor(type, Rect{0, 0, width, height});
         ApplyColorScheme(c);
         LayoutCaption(c);
     }
@@ -68,8 +64,12 @@ struct StyledButton {
         return host.image;
     }
 
-    Rgb off(Rgb color, std::int32_t offset) const { return OffsetColor(c, color, offset, false); }
-    Rgb offP(Rgb color, std::int32_t offset) const { return OffsetColor(c, color, offset, true); }
+    Rgb off(Rgb color, std::int32_t offset) const {
+        return OffsetColor(c.r.SoftBevel, color, offset, false);
+    }
+    Rgb offP(Rgb color, std::int32_t offset) const {
+        return OffsetColor(c.r.SoftBevel, color, offset, true);
+    }
 
     void expectPixels(std::initializer_list<PixelCheck> checks) const {
         for (const PixelCheck& p : checks) {

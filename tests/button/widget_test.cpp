@@ -1,7 +1,8 @@
 // The real Qt widget on the offscreen platform: Qt's mouse, keyboard, focus, shortcut and
 // pointer events reach the control and its events come back out as signals, the backing
 // image is what the widget paints, the shape is its mask, and screen readers see a button.
-#include "button/button_widget.h"
+#include "button/widget/button_widget.h"
+#include "common/numbered_error.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
@@ -105,7 +106,7 @@ TEST_F(Widget, OverflowLeftBySlotIsReportedNotThrown) {
     QObject::connect(button, &W::KeyDown, [](qint16& k, qint16&) { k = 1000; });
     EXPECT_NO_THROW(QTest::keyClick(button, Qt::Key_A));
     ASSERT_EQ(errors.size(), 1);
-    EXPECT_EQ(errors[0][0].toInt(), OverflowErrorNumber);
+    EXPECT_EQ(errors[0][0].toInt(), qdct::errnum::kOverflow);
     EXPECT_TRUE(errors[0][1].toString().contains("1000"));
     EXPECT_EQ(count("KeyPress 97"), 0); // the handler stopped at the error
 }

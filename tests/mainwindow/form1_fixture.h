@@ -3,7 +3,7 @@
 // folder, and a fixture holding a shown Form1 with its controls by name.
 #pragma once
 
-#include "button/button_widget.h"
+#include "button/widget/button_widget.h"
 #include "common/temp_files.h"
 #include "mainwindow/form1.h"
 
@@ -84,8 +84,8 @@ class Form1Test : public ::testing::Test {
     QLabel& Label2() { return control<QLabel>("Label2"); }
     QProgressBar& PB1() { return control<QProgressBar>("PB1"); }
     QRadioButton& option(int n) { return control<QRadioButton>(QString("Option%1").arg(n)); }
-    ChameleonButtonWidget& button(int n) {
-        return control<ChameleonButtonWidget>(QString("chameleonButton%1").arg(n));
+    chameleon::ChameleonButtonWidget& button(int n) {
+        return control<chameleon::ChameleonButtonWidget>(QString("chameleonButton%1").arg(n));
     }
     // A real left click in the middle of a control: press, release, Click.
     void click(QWidget& w) { QTest::mouseClick(&w, Qt::LeftButton); }

@@ -12,7 +12,7 @@ enum Look { Own, Caption, Big, Box };
 // Each look's font: family, points and weight.
 const char* const kLookFont[] = {"", "MS Sans Serif 8.25 700", "MS Sans Serif 13.5 700",
                                  "MS Sans Serif 8.25 400"};
-constexpr char kButton[] = "ChameleonButtonWidget";
+constexpr char kButton[] = "chameleon::ChameleonButtonWidget";
 constexpr char kFrame1Title[] =
     "Select ISO DVD IMAGE > 5 GB (Single Layer) or > 9 GB (Double Layer)";
 

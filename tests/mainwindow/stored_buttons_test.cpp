@@ -3,7 +3,7 @@
 // a malformed file is refused. The sizes taken from the extents are checked with the layout.
 #include "mainwindow/stored_buttons.h"
 
-#include "button/control.h"
+#include "common/numbered_error.h"
 #include "form1_fixture.h"
 
 namespace form1::test {
@@ -53,7 +53,7 @@ TEST(StoredButtons, MalformedDataIsRefused) {
     for (const char* json : {"[]", "{", R"({"chameleonButton1": {"btype": 3}})",
                              R"({"chameleonButton1": [{"key": "btype", "type": "i32",
                                                        "value": "three"}]})"})
-        EXPECT_THROW(readStoredButtons(json), chameleon::ControlError) << json;
+        EXPECT_THROW(readStoredButtons(json), qdct::NumberedError) << json;
     QWidget form;
     EXPECT_THROW(loadStoredButtons(form, R"({"chameleonButton9": []})"), std::runtime_error);
 }

@@ -1,0 +1,171 @@
+// Caption text through Qt's text layout. Measuring is cached per (text, font, device
+// resolution, wrap width) because every resize and property change lays the caption out
+// again with the same values. Drawing is cached too: Qt lays out and shapes the text anew on
+// every drawText, which costs more than the rest of a whole button's redraw, so the text is
+// drawn once per (text, font, resolution, box size) into a coverage mask, and each drawing
+// blends its colour through that mask. A caption is drawn two or three times per redraw (effect
+// copies, embossing), always from the same mask.
+#include "button/paint/caption_text.h"
+
+#include <QCoreApplication>
+#include <QFontMetrics>
+#include <QHash>
+#include <QPainter>
+
+namespace chameleon {
+
+namespace {
+
+constexpr int kMeasureFlags =
+    Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap | Qt::TextShowMnemonic;
+constexpr int kDrawFlags =
+    Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap | Qt::TextShowMnemonic;
+
+// Line ends as the platform's text call reads them: CR LF, CR and LF each break a line.
+QString normalisedLineEnds(const QString& text) {
+    if (!text.contains(QLatin1Char('\r'))) return text;
+    QString s = text;
+    s.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    s.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return s;
+}
+
+// Text, font and resolution, with the wrap width (measuring) or the box size (masks).
+struct TextKey {
+    QString text;
+    QFont font;
+    int dpiX;
+    int dpiY;
+    std::int64_t width;
+    std::int64_t height;
+    friend bool operator==(const TextKey&, const TextKey&) = default;
+};
+
+size_t qHash(const TextKey& k, size_t seed = 0) {
+    return qHashMulti(seed, k.text, k.font, k.dpiX, k.dpiY, k.width, k.height);
+}
+
+// Bounded: a program shows few captions, but a caption typed letter by letter in a designer
+// must not grow the cache without end.
+constexpr qsizetype kMeasureCacheLimit = 256;
+
+QHash<TextKey, QSize>& measureCache();
+QHash<TextKey, QImage>& maskCache();
+
+// The caches hold fonts, whose engines must be released while the application object still
+// exists; Qt runs post routines from its destructor.
+void clearCaches() {
+    measureCache().clear();
+    maskCache().clear();
+}
+
+void registerCleanupOnce() {
+    static const bool registered = [] {
+        qAddPostRoutine(clearCaches);
+        return true;
+    }();
+    (void)registered;
+}
+
+QHash<TextKey, QSize>& measureCache() {
+    static QHash<TextKey, QSize> cache;
+    return cache;
+}
+
+// Masks are small (the caption's own box) but a designer may try many sizes: keep a few.
+constexpr qsizetype kMaskCacheLimit = 64;
+// Boxes larger than this are drawn directly rather than cached.
+constexpr qint64 kMaskPixelLimit = 1 << 20;
+
+QHash<TextKey, QImage>& maskCache() {
+    static QHash<TextKey, QImage> cache;
+    return cache;
+}
+
+// The text's coverage in a w by h box: Alpha8, 0 where the surface shows through.
+QImage renderMask(const QFont& font, const QImage& surface, const QString& text, int w, int h) {
+    QImage m(w, h, QImage::Format_ARGB32_Premultiplied);
+    m.setDotsPerMeterX(surface.dotsPerMeterX());
+    m.setDotsPerMeterY(surface.dotsPerMeterY());
+    m.fill(Qt::transparent);
+    {
+        QPainter p(&m);
+        p.setFont(font);
+        p.setPen(Qt::black);
+        p.drawText(QRect(0, 0, w, h), kDrawFlags, normalisedLineEnds(text));
+    }
+    return m.convertToFormat(QImage::Format_Alpha8);
+}
+
+// Blends color into surface through mask placed at (left, top), clipped to the surface.
+void blendMask(QImage& surface, const QImage& mask, int left, int top, Rgb color) {
+    const int x0 = std::max(left, 0), x1 = std::min(left + mask.width(), surface.width());
+    const int y0 = std::max(top, 0), y1 = std::min(top + mask.height(), surface.height());
+    if (x0 >= x1 || y0 >= y1) return;
+    const int cr = redOf(color), cg = greenOf(color), cb = blueOf(color);
+    const QRgb solid = qRgb(cr, cg, cb);
+    for (int y = y0; y < y1; ++y) {
+        const uchar* a = mask.constScanLine(y - top);
+        auto* d = reinterpret_cast<QRgb*>(surface.scanLine(y));
+        for (int x = x0; x < x1; ++x) {
+            const int cov = a[x - left];
+            if (cov == 0) continue;
+            if (cov == 255) {
+                d[x] = solid;
+                continue;
+            }
+            const QRgb o = d[x];
+            auto mix = [cov](int c, int b) { return (c * cov + b * (255 - cov) + 127) / 255; };
+            d[x] = qRgb(mix(cr, qRed(o)), mix(cg, qGreen(o)), mix(cb, qBlue(o)));
+        }
+    }
+}
+
+} // namespace
+
+QSize measureCaptionText(const QFont& font, const QImage& surface, const QString& text,
+                         std::int32_t wrapWidth) {
+    if (text.isEmpty()) return {0, 0};
+    const int dpiX = surface.isNull() ? 96 : surface.logicalDpiX();
+    const int dpiY = surface.isNull() ? 96 : surface.logicalDpiY();
+    TextKey key{text, font, dpiX, dpiY, wrapWidth, 0};
+    registerCleanupOnce();
+    auto& cache = measureCache();
+    if (auto it = cache.constFind(key); it != cache.constEnd()) return it.value();
+
+    const QFontMetrics fm = surface.isNull() ? QFontMetrics(font) : QFontMetrics(font, &surface);
+    const QRect box(0, 0, std::max<std::int32_t>(wrapWidth, 0), 0);
+    const QRect br = fm.boundingRect(box, kMeasureFlags, normalisedLineEnds(text));
+    const QSize size(br.width(), br.height());
+    if (cache.size() >= kMeasureCacheLimit) cache.clear();
+    cache.insert(std::move(key), size);
+    return size;
+}
+
+void drawCaptionTextAt(QImage& surface, const QFont& font, const Rect& rect, const QString& text,
+                       Rgb color) {
+    if (text.isEmpty() || surface.isNull()) return;
+    if (rect.right <= rect.left || rect.bottom <= rect.top) return;
+    const std::int64_t w = std::int64_t(rect.right) - rect.left;
+    const std::int64_t h = std::int64_t(rect.bottom) - rect.top;
+    if (w * h > kMaskPixelLimit) {
+        QPainter p(&surface);
+        p.setFont(font);
+        p.setPen(QColor(redOf(color), greenOf(color), blueOf(color)));
+        p.drawText(QRect(rect.left, rect.top, int(w), int(h)), kDrawFlags,
+                   normalisedLineEnds(text));
+        return;
+    }
+    if (surface.depth() != 32) surface = surface.convertToFormat(QImage::Format_RGB32);
+    TextKey key{text, font, surface.logicalDpiX(), surface.logicalDpiY(), w, h};
+    registerCleanupOnce();
+    auto& cache = maskCache();
+    auto it = cache.constFind(key);
+    if (it == cache.constEnd()) {
+        if (cache.size() >= kMaskCacheLimit) cache.clear();
+        it = cache.insert(key, renderMask(font, surface, text, int(w), int(h)));
+    }
+    blendMask(surface, it.value(), rect.left, rect.top, color);
+}
+
+} // namespace chameleon

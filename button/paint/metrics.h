@@ -1,0 +1,58 @@
+// The button's units and fixed measures in one place: twips and HIMETRIC against pixels, the
+// focus rectangle's inset per style, and the font that stands in for the container's ambient
+// one. Every layer converts through these, so a host, a test and the drawing agree.
+#pragma once
+
+#include "button/paint/types.h"
+
+#include <QFont>
+#include <QString>
+#include <cmath>
+#include <cstdint>
+
+namespace chameleon::metrics {
+
+// Positions on a container are twips: 15 to a pixel at 96 dots per inch.
+inline constexpr std::int32_t kTwipsPerPixel = 15;
+
+// Picture sizes are HIMETRIC (hundredths of a millimetre), taken at 96 dots per inch.
+inline constexpr double kHimetricPerInch = 2540.0;
+inline constexpr double kPixelsPerInch = 96.0;
+
+constexpr double himetricToPixels(double himetric) {
+    return himetric * kPixelsPerInch / kHimetricPerInch;
+}
+inline std::int32_t pixelsToHimetric(int pixels) {
+    return static_cast<std::int32_t>(std::lround(pixels * kHimetricPerInch / kPixelsPerInch));
+}
+
+// Focus rectangle insets: the client rectangle shrunk by the style's edge width.
+//
+//   ButtonType 7..13   inflate -3                (thin edges)
+//   ButtonType 14      inflate -5, move (+1, +1) (double frame with a two-pixel light edge)
+//   any other          inflate -4
+inline constexpr std::int32_t kThinFocusInset = 3;
+inline constexpr std::int32_t kFramedFocusInset = 5;
+inline constexpr std::int32_t kFramedFocusShift = 1;
+inline constexpr std::int32_t kDefaultFocusInset = 4;
+
+constexpr Rect focusRectFor(std::int32_t buttonType, const Rect& client) {
+    if (buttonType >= ThinRaised && buttonType <= Oval)
+        return client.inflate(-kThinFocusInset, -kThinFocusInset);
+    if (buttonType == GradientFramed)
+        return client.inflate(-kFramedFocusInset, -kFramedFocusInset)
+            .offset(kFramedFocusShift, kFramedFocusShift);
+    return client.inflate(-kDefaultFocusInset, -kDefaultFocusInset);
+}
+
+// The container's ambient font when it names none: the classic dialog font.
+inline constexpr char kStandInFontFamily[] = "MS Sans Serif";
+inline constexpr double kStandInFontPoints = 8.25;
+
+inline QFont standInFont() {
+    QFont font(QString::fromLatin1(kStandInFontFamily));
+    font.setPointSizeF(kStandInFontPoints);
+    return font;
+}
+
+} // namespace chameleon::metrics

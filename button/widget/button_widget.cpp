@@ -1,0 +1,421 @@
+// The Qt widget that hosts a chameleonButton: Qt's events become the control's notifications,
+// and the control's needs (surface, shape, pointer, timer, keystrokes, ambient values) become
+// Qt calls. The control decides everything that is drawn and when Click is raised; the widget
+// only reports what happened.
+#include "button/widget/button_widget.h"
+
+#include "button/model/property_bag.h"
+#include "button/paint/metrics.h"
+#include "button/widget/qt_input_map.h"
+#include "common/numbered_error.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QCursor>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPixmap>
+#include <QShortcutEvent>
+#include <QtDebug>
+#include <utility>
+
+namespace chameleon {
+
+namespace {
+
+using metrics::kTwipsPerPixel;
+
+constexpr int kOverTimerIntervalMs = 3;
+constexpr int kDefaultWidth = 75;
+constexpr int kDefaultHeight = 23;
+constexpr char kFallbackDisplayName[] = "chameleonButton1";
+
+// The hand pointer has no image file: the widget recognises this picture and shows Qt's own
+// pointing-hand cursor. Its transparent image is what a save stores for it.
+constexpr int kHandImageSize = 32;
+const PicturePtr& handPicture() {
+    static const PicturePtr hand = [] {
+        QImage image(kHandImageSize, kHandImageSize, QImage::Format_ARGB32);
+        image.fill(Qt::transparent);
+        return makePicture(std::move(image), Picture::Icon);
+    }();
+    return hand;
+}
+
+Rgb rgbOf(const QColor& color) {
+    return rgb(color.red(), color.green(), color.blue());
+}
+
+} // namespace
+
+// --- the host services ------------------------------------------------------------------------
+
+class ChameleonButtonWidget::Host final : public ButtonSurface, public ButtonHost {
+  public:
+    explicit Host(ChameleonButtonWidget& w) : w_(w) {}
+
+    QImage& surface() override {
+        w_.fitSurface();
+        return w_.surface_;
+    }
+    void clearSurface() override {
+        w_.surface_.fill(w_.palette().color(QPalette::Button));
+        // Every drawing starts here, so one scheduled paint shows whatever follows.
+        w_.update();
+    }
+    void repaintNow() override { w_.repaint(); }
+    QSize clientSize() const override { return w_.size(); }
+    void setWindowShape(const QRegion& region) override {
+        if (region.isEmpty())
+            w_.clearMask();
+        else
+            w_.setMask(region);
+        w_.update();
+    }
+
+    QFont font() const override { return w_.font(); }
+    void setFont(const QFont& font) override { w_.setFont(font); }
+    std::int16_t mousePointer() const override { return w_.pointerShape_; }
+    void setMousePointer(std::int16_t shape) override {
+        w_.pointerShape_ = shape;
+        w_.applyCursor();
+    }
+    PicturePtr mouseIcon() const override { return w_.pointerImage_; }
+    bool setMouseIcon(const PicturePtr& icon) override {
+        if (icon && icon->image.isNull()) return false;
+        w_.pointerImage_ = icon;
+        w_.applyCursor();
+        return true;
+    }
+    PicturePtr handCursor() const override { return handPicture(); }
+    void setSurfaceEnabled(bool enabled) override { w_.setEnabled(enabled); }
+    void setAccessKeys(const QString& keys) override { w_.setAccessKey(keys); }
+
+    void setHeightTwips(std::int32_t twips) override {
+        w_.resize(w_.width(), (twips + kTwipsPerPixel / 2) / kTwipsPerPixel);
+    }
+
+    QString ambientDisplayName() const override { return w_.displayName(); }
+    QFont ambientFont() const override { return w_.ambientFont_; }
+    bool ambientUserMode() const override { return w_.userMode_; }
+    bool ambientDisplayAsDefault() const override { return w_.displayAsDefault_; }
+    Rgb containerBackColor() const override {
+        const QWidget* c = container();
+        return rgbOf(c->palette().color(c->backgroundRole()));
+    }
+    Rgb containerTextColor() const override {
+        const QWidget* c = container();
+        return rgbOf(c->palette().color(c->foregroundRole()));
+    }
+    QImage grabContainerBehind(std::int32_t width, std::int32_t height) override {
+        QWidget* parent = w_.parentWidget();
+        if (!parent || width <= 0 || height <= 0) return {};
+        QImage image = parent->grab(QRect(w_.pos(), QSize(width, height))).toImage();
+        if (image.size() != QSize(width, height))
+            image = image.scaled(width, height, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+        return image.convertToFormat(QImage::Format_RGB32);
+    }
+
+    void propertyChanged(const char* key) override {
+        const QString name = QString::fromLatin1(key);
+        if (name == QLatin1String("TX")) {
+            QAccessibleEvent changed(&w_, QAccessible::NameChanged);
+            QAccessible::updateAccessibility(&changed);
+        }
+        emit w_.propertyChanged(name);
+    }
+    void raiseClick() override { emit w_.Click(); }
+    void raiseMouseDown(std::int16_t& b, std::int16_t& s, float& x, float& y) override {
+        emit w_.MouseDown(b, s, x, y);
+    }
+    void raiseMouseMove(std::int16_t& b, std::int16_t& s, float& x, float& y) override {
+        emit w_.MouseMove(b, s, x, y);
+    }
+    void raiseMouseUp(std::int16_t& b, std::int16_t& s, float& x, float& y) override {
+        emit w_.MouseUp(b, s, x, y);
+    }
+    void raiseKeyPress(std::int16_t& keyAscii) override { emit w_.KeyPress(keyAscii); }
+    void raiseKeyDown(std::int16_t& keyCode, std::int16_t& shift) override {
+        emit w_.KeyDown(keyCode, shift);
+    }
+    void raiseKeyUp(std::int16_t& keyCode, std::int16_t& shift) override {
+        emit w_.KeyUp(keyCode, shift);
+    }
+    void raiseMouseOver() override { emit w_.MouseOver(); }
+    void raiseMouseOut() override { emit w_.MouseOut(); }
+
+    bool isPointerOverWindow() const override {
+        if (!w_.isVisible()) return false;
+        const QPoint global = QCursor::pos();
+        // The shape is checked here as well as by widgetAt, which not every platform
+        // plugin applies to masks.
+        if (!w_.insideShape(w_.mapFromGlobal(global))) return false;
+        return QApplication::widgetAt(global) == &w_;
+    }
+    void captureMouse() override {
+        if (w_.isVisible()) w_.grabMouse();
+    }
+    void startOverTimer() override { w_.overTimer_.start(); }
+    void stopOverTimer() override { w_.overTimer_.stop(); }
+    void sendKeys(const QString& keys) override {
+        // Keystrokes are not waited for: the focus moves once the event loop runs again.
+        const bool forward = keys == QLatin1String(kNextControlKeys);
+        if (!forward && keys != QLatin1String(kPreviousControlKeys)) return;
+        QMetaObject::invokeMethod(
+            &w_, [w = &w_, forward] { w->focusNextPrevChild(forward); }, Qt::QueuedConnection);
+    }
+    void processPendingMessages() override { QCoreApplication::processEvents(); }
+    quintptr windowHandle() const override { return w_.effectiveWinId(); }
+
+  private:
+    const QWidget* container() const {
+        return w_.parentWidget() ? w_.parentWidget() : static_cast<const QWidget*>(&w_);
+    }
+
+    ChameleonButtonWidget& w_;
+};
+
+// --- the widget -------------------------------------------------------------------------------
+
+ChameleonButtonWidget::ChameleonButtonWidget(QWidget* parent)
+    : QWidget(parent), ambientFont_(metrics::standInFont()) {
+    installButtonAccessibility();
+    // The control paints every pixel of its surface, and it needs moves without a button
+    // held to see the pointer arrive.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
+    overTimer_.setInterval(kOverTimerIntervalMs);
+    overTimer_.setTimerType(Qt::PreciseTimer);
+    connect(&overTimer_, &QTimer::timeout, this,
+            [this] { guarded([this] { button_->overTimerTick(); }); });
+    surface_ = QImage(size(), QImage::Format_RGB32);
+    surface_.fill(Qt::black);
+    host_ = std::make_unique<Host>(*this);
+    button_ = std::make_unique<chameleonButton>(*host_, *host_);
+    button_->newInstance();
+}
+
+ChameleonButtonWidget::~ChameleonButtonWidget() {
+    // Destruction first, while the host it may still touch is alive.
+    button_.reset();
+}
+
+void ChameleonButtonWidget::newInstance() {
+    button_->newInstance();
+}
+
+void ChameleonButtonWidget::load(const PropertyBag& bag) {
+    button_->load(bag);
+}
+
+void ChameleonButtonWidget::save(PropertyBag& bag) const {
+    button_->save(bag);
+}
+
+void ChameleonButtonWidget::click() {
+    guarded([this] { button_->accessKey(0); });
+}
+
+QString ChameleonButtonWidget::displayName() const {
+    if (!displayName_.isEmpty()) return displayName_;
+    if (!objectName().isEmpty()) return objectName();
+    return QString::fromLatin1(kFallbackDisplayName);
+}
+
+void ChameleonButtonWidget::setDisplayName(const QString& name) {
+    displayName_ = name;
+    ambientChanged("DisplayName");
+}
+
+void ChameleonButtonWidget::setAmbientFont(const QFont& font) {
+    ambientFont_ = font;
+    ambientChanged("Font");
+}
+
+void ChameleonButtonWidget::setUserMode(bool userMode) {
+    userMode_ = userMode;
+    ambientChanged("UserMode");
+}
+
+void ChameleonButtonWidget::setDisplayAsDefault(bool isDefault) {
+    displayAsDefault_ = isDefault;
+    ambientChanged("DisplayAsDefault");
+}
+
+void ChameleonButtonWidget::ambientChanged(const char* name) {
+    button_->ambientChanged(QString::fromLatin1(name));
+}
+
+QSize ChameleonButtonWidget::sizeHint() const {
+    return {kDefaultWidth, kDefaultHeight};
+}
+
+template <typename Handler>
+void ChameleonButtonWidget::guarded(Handler&& handler) {
+    try {
+        handler();
+    } catch (const qdct::NumberedError& e) {
+        reportError(e.number(), QString::fromStdString(e.description()));
+    } catch (const std::exception& e) {
+        reportError(0, QString::fromStdString(e.what()));
+    }
+}
+
+void ChameleonButtonWidget::reportError(int number, const QString& description) {
+    qWarning("chameleonButton error %d: %s", number, qUtf8Printable(description));
+    emit errorRaised(number, description);
+}
+
+bool ChameleonButtonWidget::insideShape(const QPoint& point) const {
+    if (!rect().contains(point)) return false;
+    const QRegion shape = mask();
+    return shape.isEmpty() || shape.contains(point);
+}
+
+void ChameleonButtonWidget::setAccessKey(const QString& key) {
+    if (accessShortcut_ != 0) releaseShortcut(accessShortcut_);
+    accessShortcut_ = 0;
+    if (key.isEmpty()) return;
+    accessShortcut_ = grabShortcut(QKeySequence::mnemonic(QLatin1Char('&') + key));
+}
+
+void ChameleonButtonWidget::applyCursor() {
+    if (pointerShape_ == PointerCustom) {
+        if (pointerImage_ == handPicture())
+            setCursor(Qt::PointingHandCursor);
+        else if (pointerImage_)
+            setCursor(QCursor(QPixmap::fromImage(pointerImage_->image)));
+        else
+            unsetCursor();
+        return;
+    }
+    if (const auto shape = pointerShapeCursor(pointerShape_))
+        setCursor(*shape);
+    else
+        unsetCursor();
+}
+
+// --- Qt events --------------------------------------------------------------------------------
+
+bool ChameleonButtonWidget::event(QEvent* e) {
+    if (e->type() == QEvent::Shortcut) {
+        auto* shortcut = static_cast<QShortcutEvent*>(e);
+        if (accessShortcut_ != 0 && shortcut->shortcutId() == accessShortcut_) {
+            const QString keys = shortcut->key().toString();
+            const auto ascii =
+                keys.isEmpty() ? std::int16_t{0} : static_cast<std::int16_t>(keys.back().unicode());
+            guarded([this, ascii] { button_->accessKey(ascii); });
+            return true;
+        }
+    }
+    return QWidget::event(e);
+}
+
+void ChameleonButtonWidget::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.drawImage(0, 0, surface_);
+}
+
+void ChameleonButtonWidget::fitSurface() {
+    // The background capture collapses the window for a moment; what was drawn stays.
+    if (surface_.size() == size() || button_->record().CapturingBackground) return;
+    surface_ = QImage(size(), QImage::Format_RGB32);
+    surface_.fill(palette().color(QPalette::Button));
+}
+
+void ChameleonButtonWidget::resizeEvent(QResizeEvent*) {
+    fitSurface();
+    guarded([this] { button_->resize(); });
+}
+
+void ChameleonButtonWidget::showEvent(QShowEvent*) {
+    guarded([this] { button_->show(); });
+}
+
+void ChameleonButtonWidget::hideEvent(QHideEvent*) {
+    guarded([this] { button_->hide(); });
+}
+
+void ChameleonButtonWidget::mousePressEvent(QMouseEvent* e) {
+    const std::int16_t button = mouseButtonNumber(e->button());
+    if (button == 0) return e->ignore();
+    if (button == MouseLeft) {
+        leftPressed_ = true;
+        afterDoubleClick_ = false;
+    }
+    const QPointF at = e->position();
+    guarded([&] {
+        button_->mousePress(button, shiftMask(e->modifiers()), float(at.x()), float(at.y()));
+    });
+}
+
+void ChameleonButtonWidget::mouseReleaseEvent(QMouseEvent* e) {
+    const std::int16_t button = mouseButtonNumber(e->button());
+    if (button == 0) return e->ignore();
+    const QPointF at = e->position();
+    // A click is a left press and release inside the button; the release that ends a double
+    // click is not one.
+    bool isClick = false;
+    if (button == MouseLeft) {
+        isClick = leftPressed_ && !afterDoubleClick_ && insideShape(at.toPoint());
+        leftPressed_ = false;
+        afterDoubleClick_ = false;
+    }
+    guarded([&] {
+        button_->mouseRelease(button, shiftMask(e->modifiers()), float(at.x()), float(at.y()));
+        if (isClick) button_->click();
+    });
+    // Ends the capture a double click started.
+    if (QWidget::mouseGrabber() == this) releaseMouse();
+}
+
+void ChameleonButtonWidget::mouseDoubleClickEvent(QMouseEvent* e) {
+    // Qt reports the second press of a double click only as this event.
+    const std::int16_t button = mouseButtonNumber(e->button());
+    if (button == 0) return e->ignore();
+    if (button == MouseLeft) {
+        leftPressed_ = true;
+        afterDoubleClick_ = true;
+    }
+    guarded([this] { button_->doubleClick(); });
+}
+
+void ChameleonButtonWidget::mouseMoveEvent(QMouseEvent* e) {
+    const QPointF at = e->position();
+    guarded([&] {
+        button_->mouseMove(mouseButtonsHeld(e->buttons()), shiftMask(e->modifiers()), float(at.x()),
+                           float(at.y()));
+    });
+}
+
+void ChameleonButtonWidget::keyPressEvent(QKeyEvent* e) {
+    const auto keyCode = virtualKeyCode(*e);
+    if (!keyCode) return QWidget::keyPressEvent(e);
+    const std::int16_t shift = shiftMask(e->modifiers());
+    const auto keyAscii = keyAsciiOf(*e);
+    guarded([&] {
+        button_->keyDown(*keyCode, shift);
+        if (keyAscii) button_->keyPress(*keyAscii);
+    });
+}
+
+void ChameleonButtonWidget::keyReleaseEvent(QKeyEvent* e) {
+    // A held key repeats press and release; only the real release counts, so holding the
+    // space key clicks once.
+    if (e->isAutoRepeat()) return e->accept();
+    const auto keyCode = virtualKeyCode(*e);
+    if (!keyCode) return QWidget::keyReleaseEvent(e);
+    guarded([&] { button_->keyUp(*keyCode, shiftMask(e->modifiers())); });
+}
+
+void ChameleonButtonWidget::focusInEvent(QFocusEvent*) {
+    guarded([this] { button_->focusGained(); });
+}
+
+void ChameleonButtonWidget::focusOutEvent(QFocusEvent*) {
+    guarded([this] { button_->focusLost(); });
+}
+
+} // namespace chameleon

@@ -1,0 +1,141 @@
+// ChameleonButtonWidget: the Qt home of one chameleonButton, usable on its own in any Qt
+// program. It provides every service the control needs from its host: the backing image it
+// shows in paintEvent, the window shape as its mask, mouse, keyboard, focus and access-key
+// input, the pointer shapes, the hover timer, the container's ambient values, and a signal
+// for each of the control's nine events and for its change notices.
+//
+// The event signals carry their parameters by reference: a slot connected directly (the
+// default within one thread) may change them, and the control acts on what the slot leaves,
+// e.g. setting `button` to 2 in MouseDown stops the down look and the Click that follows.
+// Such signals cannot be queued across threads.
+//
+// Errors a handler of the control raises inside Qt's event loop (an overflow of `Button` or
+// `KeyCode` left by a slot, a failing service) never cross the event loop: the widget stops
+// that handler, emits errorRaised(number, description) and logs a warning. Errors from the
+// methods a program calls directly (button().setMousePointer(70000), load(...)) are thrown
+// to that program as qdct::NumberedError.
+#pragma once
+
+#include "button/model/chameleon_button.h"
+
+#include <QFont>
+#include <QImage>
+#include <QTimer>
+#include <QWidget>
+#include <memory>
+
+namespace chameleon {
+
+class PropertyBag;
+// Registers the accessibility factory that presents ChameleonButtonWidget to screen readers
+// as a push button named by its caption; idempotent. The widget calls it itself.
+void installButtonAccessibility();
+
+class ChameleonButtonWidget : public QWidget {
+    Q_OBJECT
+
+  public:
+    // Creates the control and gives it the design values of a new instance (caption from
+    // displayName(), the ambient font); call load() instead to restore stored ones.
+    explicit ChameleonButtonWidget(QWidget* parent = nullptr);
+    ~ChameleonButtonWidget() override;
+
+    // The control itself: its thirty properties, DisableRefresh, Refresh, Version.
+    chameleonButton& button() { return *button_; }
+    const chameleonButton& button() const { return *button_; }
+
+    // Lifecycle: design values from the ambient ones, or the stored properties. Both throw
+    // qdct::NumberedError (load: naming the key whose value does not fit its type).
+    void newInstance();
+    void load(const PropertyBag& bag);
+    // Writes the 23 keys; the bag's other entries (e.g. "_extentx") are kept.
+    void save(PropertyBag& bag) const;
+
+    // Clicks as the access key does: Click follows when the button is enabled. Used by the
+    // accessibility press action.
+    void click();
+
+    // Ambient values of the container. Changing one repaints the control (ambient change).
+    // DisplayName defaults to objectName(), or "chameleonButton1" without one.
+    QString displayName() const;
+    void setDisplayName(const QString& name);
+    // Default: "MS Sans Serif" at 8.25 points.
+    QFont ambientFont() const { return ambientFont_; }
+    void setAmbientFont(const QFont& font);
+    // True at run time (the default), False while a form is being designed.
+    bool userMode() const { return userMode_; }
+    void setUserMode(bool userMode);
+    // True while the container shows this button as its default button.
+    bool displayAsDefault() const { return displayAsDefault_; }
+    void setDisplayAsDefault(bool isDefault);
+
+    // What the control last drew (the image paintEvent shows).
+    const QImage& surfaceImage() const { return surface_; }
+    // True while the hover timer polls for the pointer's departure.
+    bool isHoverTimerActive() const { return overTimer_.isActive(); }
+
+    QSize sizeHint() const override;
+
+  signals:
+    // The control's nine events.
+    void Click();
+    void MouseDown(qint16& button, qint16& shift, float& x, float& y);
+    void MouseMove(qint16& button, qint16& shift, float& x, float& y);
+    void MouseUp(qint16& button, qint16& shift, float& x, float& y);
+    void KeyPress(qint16& keyAscii);
+    void KeyDown(qint16& keyCode, qint16& shift);
+    void KeyUp(qint16& keyCode, qint16& shift);
+    void MouseOver();
+    void MouseOut();
+    // A stored property changed (its key, e.g. "BCOL", "PICO"): save the instance again.
+    void propertyChanged(const QString& key);
+    // A handler of the control failed inside the event loop.
+    void errorRaised(int number, const QString& description);
+
+  protected:
+    bool event(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
+  private:
+    class Host;
+    friend class Host;
+
+    // Runs a handler of the control; an error it throws is reported, not propagated.
+    template <typename Handler>
+    void guarded(Handler&& handler);
+    void reportError(int number, const QString& description);
+    // True when the client point lies inside the window and its shape.
+    bool insideShape(const QPoint& point) const;
+    void setAccessKey(const QString& key);
+    // Keeps the backing image at the window's size, except while the capture collapses it.
+    void fitSurface();
+    void applyCursor();
+    void ambientChanged(const char* name);
+
+    QImage surface_;
+    QTimer overTimer_;
+    QFont ambientFont_;
+    QString displayName_;
+    bool userMode_ = true;
+    bool displayAsDefault_ = false;
+    bool leftPressed_ = false;      // a left press (or double click) awaits its release
+    bool afterDoubleClick_ = false; // the next release ends a double click: no Click
+    int accessShortcut_ = 0;        // grabShortcut id, 0 for none
+    std::int16_t pointerShape_ = 0; // MousePointer
+    PicturePtr pointerImage_;       // MouseIcon
+    std::unique_ptr<Host> host_;
+    std::unique_ptr<chameleonButton> button_;
+};
+
+} // namespace chameleon
