@@ -23,19 +23,19 @@ namespace {
 using namespace chameleon;
 using Clock = std::chrono::steady_clock;
 
-constexpr int Width = 137;
-constexpr int Height = 25;
-constexpr int Rounds = 41;
-constexpr int DrawsPerRound = 400;
+constexpr int kWidth = 137;
+constexpr int kHeight = 25;
+constexpr int kRounds = 41;
+constexpr int kDrawsPerRound = 400;
 
 template <typename Draw>
-double SecondsFor(int count, Draw draw) {
+double secondsFor(int count, Draw draw) {
     const auto start = Clock::now();
     for (int i = 0; i < count; ++i) draw();
     return std::chrono::duration<double>(Clock::now() - start).count();
 }
 
-double Median(std::vector<double> values) {
+double median(std::vector<double> values) {
     std::nth_element(values.begin(), values.begin() + values.size() / 2, values.end());
     return values[values.size() / 2];
 }
@@ -47,7 +47,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     const QString caption = QStringLiteral("Start Cutting");
 
-    offscreen::ImageHost host(Width, Height);
+    offscreen::ImageHost host(kWidth, kHeight);
     Control button(host, host);
     ButtonRecord& r = button.r;
     r.ButtonType = RoundedGradient;
@@ -56,7 +56,7 @@ int main(int argc, char** argv) {
     r.ShowFocusRect = true;
     r.UseMaskColor = true;
     r.Caption = caption;
-    offscreen::sizeButton(button, Width, Height);
+    offscreen::sizeButton(button, kWidth, kHeight);
     ApplyColorScheme(button);
     LayoutCaption(button);
     const auto redraw = [&] { Redraw(button, StateUp, true); };
@@ -69,26 +69,26 @@ int main(int argc, char** argv) {
     QPushButton peer(caption);
     peer.setStyle(fusion.get());
     peer.setFont(metrics::standInFont());
-    peer.resize(Width, Height);
+    peer.resize(kWidth, kHeight);
     peer.ensurePolished();
-    QImage peerImage(Width, Height, QImage::Format_ARGB32_Premultiplied);
+    QImage peerImage(kWidth, kHeight, QImage::Format_ARGB32_Premultiplied);
     const auto render = [&] {
         peerImage.fill(Qt::transparent);
         peer.render(&peerImage);
     };
 
     // Warm both up: glyph caches, style resources.
-    SecondsFor(50, redraw);
-    SecondsFor(50, render);
+    secondsFor(50, redraw);
+    secondsFor(50, render);
 
     std::vector<double> ourRounds, theirRounds;
-    for (int round = 0; round < Rounds; ++round) {
-        ourRounds.push_back(SecondsFor(DrawsPerRound, redraw));
-        theirRounds.push_back(SecondsFor(DrawsPerRound, render));
+    for (int round = 0; round < kRounds; ++round) {
+        ourRounds.push_back(secondsFor(kDrawsPerRound, redraw));
+        theirRounds.push_back(secondsFor(kDrawsPerRound, render));
     }
-    const double ours = Median(ourRounds);
-    const double theirs = Median(theirRounds);
-    const double draws = DrawsPerRound;
+    const double ours = median(ourRounds);
+    const double theirs = median(theirRounds);
+    const double draws = kDrawsPerRound;
     std::printf("Redraw, 137 x 25 RoundedGradient \"Start Cutting\": %.2f us per drawing\n",
                 ours / draws * 1e6);
     std::printf("QPushButton (Fusion) render, same size and caption: %.2f us per drawing\n",

@@ -18,21 +18,21 @@ namespace {
 using namespace chameleon;
 using chameleon::offscreen::ImageHost;
 
-constexpr int ButtonWidth = 112;
-constexpr int ButtonHeight = 25;
-constexpr int LabelWidth = 130;
-constexpr int ColumnPitch = ButtonWidth + 12;
-constexpr int RowPitch = ButtonHeight + 9;
-constexpr int TitleHeight = 26;
-constexpr int HeaderHeight = 18;
-constexpr int BlockMargin = 14;
-constexpr int BlocksPerRow = 2;
+constexpr int kButtonWidth = 112;
+constexpr int kButtonHeight = 25;
+constexpr int kLabelWidth = 130;
+constexpr int kColumnPitch = kButtonWidth + 12;
+constexpr int kRowPitch = kButtonHeight + 9;
+constexpr int kTitleHeight = 26;
+constexpr int kHeaderHeight = 18;
+constexpr int kBlockMargin = 14;
+constexpr int kBlocksPerRow = 2;
 
 struct StyleName {
     std::int32_t type;
     const char* name;
 };
-constexpr std::array<StyleName, 14> Styles = {{
+constexpr std::array<StyleName, 14> kStyles = {{
     {OutlinedBevel, "OutlinedBevel"},
     {ClassicBevel, "ClassicBevel"},
     {RoundedGradient, "RoundedGradient"},
@@ -54,7 +54,7 @@ struct LookName {
     LookKind look;
     const char* name;
 };
-constexpr std::array<LookName, 6> Looks = {{
+constexpr std::array<LookName, 6> kLooks = {{
     {LookKind::Up, "up"},
     {LookKind::Hovering, "hovering"},
     {LookKind::Down, "down"},
@@ -67,7 +67,7 @@ struct SchemeName {
     std::int32_t scheme;
     const char* name;
 };
-constexpr std::array<SchemeName, 5> Schemes = {{
+constexpr std::array<SchemeName, 5> kSchemes = {{
     {SchemeStandard, "0 Standard"},
     {SchemeSystem, "1 System"},
     {SchemeCustom, "2 Custom (teal, lighter while hovering)"},
@@ -76,19 +76,20 @@ constexpr std::array<SchemeName, 5> Schemes = {{
 }};
 
 // The custom scheme's colours and the container's, chosen to be told apart at a glance.
-constexpr Rgb CustomBack = rgb(58, 130, 150);
-constexpr Rgb CustomBackOver = rgb(96, 176, 196);
-constexpr Rgb CustomFore = rgb(255, 255, 255);
-constexpr Rgb CustomForeOver = rgb(255, 240, 120);
-constexpr Rgb ContainerBack = rgb(250, 242, 210);
-constexpr Rgb ContainerText = rgb(40, 40, 120);
+constexpr Rgb kCustomBack = rgb(58, 130, 150);
+constexpr Rgb kCustomBackOver = rgb(96, 176, 196);
+constexpr Rgb kCustomFore = rgb(255, 255, 255);
+constexpr Rgb kCustomForeOver = rgb(255, 240, 120);
+constexpr Rgb kContainerBack = rgb(250, 242, 210);
+constexpr Rgb kContainerText = rgb(40, 40, 120);
 
-constexpr int BlockWidth = LabelWidth + static_cast<int>(Looks.size()) * ColumnPitch;
-constexpr int BlockHeight = TitleHeight + HeaderHeight + static_cast<int>(Styles.size()) * RowPitch;
+constexpr int kBlockWidth = kLabelWidth + static_cast<int>(kLooks.size()) * kColumnPitch;
+constexpr int kBlockHeight =
+    kTitleHeight + kHeaderHeight + static_cast<int>(kStyles.size()) * kRowPitch;
 
 // The sheet's own background: a faint checkerboard, so that cut corners and the transparent
 // style plainly show what lies behind the button.
-QImage MakeSheet(int width, int height) {
+QImage makeSheet(int width, int height) {
     QImage sheet(width, height, QImage::Format_RGB32);
     for (int y = 0; y < height; ++y) {
         auto* line = reinterpret_cast<QRgb*>(sheet.scanLine(y));
@@ -100,11 +101,11 @@ QImage MakeSheet(int width, int height) {
 }
 
 // Draws one button in one look and returns its surface with the shape it would be given.
-QImage DrawButton(std::int32_t type, std::int32_t scheme, LookKind look, const QImage& behind,
+QImage drawButton(std::int32_t type, std::int32_t scheme, LookKind look, const QImage& behind,
                   QRegion& shape) {
-    ImageHost host(ButtonWidth, ButtonHeight);
-    host.containerBack = ContainerBack;
-    host.containerText = ContainerText;
+    ImageHost host(kButtonWidth, kButtonHeight);
+    host.containerBack = kContainerBack;
+    host.containerText = kContainerText;
     if (type == DoubleFrame) host.surfaceFont.setBold(true); // as choosing it in design does
     Control c(host, host);
     ButtonRecord& r = c.r;
@@ -113,13 +114,13 @@ QImage DrawButton(std::int32_t type, std::int32_t scheme, LookKind look, const Q
     r.Enabled = true;
     r.ShowFocusRect = true;
     r.UseMaskColor = true;
-    r.BackColor = static_cast<OleColor>(CustomBack);
-    r.BackOver = static_cast<OleColor>(CustomBackOver);
-    r.ForeColor = static_cast<OleColor>(CustomFore);
-    r.ForeOver = static_cast<OleColor>(CustomForeOver);
+    r.BackColor = static_cast<OleColor>(kCustomBack);
+    r.BackOver = static_cast<OleColor>(kCustomBackOver);
+    r.ForeColor = static_cast<OleColor>(kCustomFore);
+    r.ForeOver = static_cast<OleColor>(kCustomForeOver);
     r.MaskColor = static_cast<OleColor>(rgb(192, 192, 192));
-    r.Caption = QString::fromLatin1(Styles[static_cast<std::size_t>(type - 1)].name);
-    offscreen::sizeButton(c, ButtonWidth, ButtonHeight);
+    r.Caption = QString::fromLatin1(kStyles[static_cast<std::size_t>(type - 1)].name);
+    offscreen::sizeButton(c, kButtonWidth, kButtonHeight);
     r.Backdrop = behind;
     ApplyColorScheme(c);
     LayoutCaption(c);
@@ -153,7 +154,7 @@ QImage DrawButton(std::int32_t type, std::int32_t scheme, LookKind look, const Q
 
 // The labels of one scheme's block: its title, the looks over the columns, the styles
 // beside the rows.
-void DrawLabels(QImage& sheet, const SchemeName& scheme, int left, int top) {
+void drawLabels(QImage& sheet, const SchemeName& scheme, int left, int top) {
     QPainter text(&sheet);
     text.setPen(QColor(30, 30, 30));
     QFont titleFont = text.font();
@@ -163,35 +164,35 @@ void DrawLabels(QImage& sheet, const SchemeName& scheme, int left, int top) {
     labelFont.setPointSize(9);
 
     text.setFont(titleFont);
-    text.drawText(QRect(left, top, BlockWidth, TitleHeight), Qt::AlignLeft | Qt::AlignVCenter,
+    text.drawText(QRect(left, top, kBlockWidth, kTitleHeight), Qt::AlignLeft | Qt::AlignVCenter,
                   QStringLiteral("ColorScheme %1").arg(QString::fromLatin1(scheme.name)));
     text.setFont(labelFont);
-    for (std::size_t i = 0; i < Looks.size(); ++i) {
-        const int x = left + LabelWidth + static_cast<int>(i) * ColumnPitch;
-        text.drawText(QRect(x, top + TitleHeight, ButtonWidth, HeaderHeight), Qt::AlignCenter,
-                      QString::fromLatin1(Looks[i].name));
+    for (std::size_t i = 0; i < kLooks.size(); ++i) {
+        const int x = left + kLabelWidth + static_cast<int>(i) * kColumnPitch;
+        text.drawText(QRect(x, top + kTitleHeight, kButtonWidth, kHeaderHeight), Qt::AlignCenter,
+                      QString::fromLatin1(kLooks[i].name));
     }
-    for (std::size_t row = 0; row < Styles.size(); ++row) {
-        const int y = top + TitleHeight + HeaderHeight + static_cast<int>(row) * RowPitch;
-        text.drawText(QRect(left, y, LabelWidth - 6, ButtonHeight),
+    for (std::size_t row = 0; row < kStyles.size(); ++row) {
+        const int y = top + kTitleHeight + kHeaderHeight + static_cast<int>(row) * kRowPitch;
+        text.drawText(QRect(left, y, kLabelWidth - 6, kButtonHeight),
                       Qt::AlignLeft | Qt::AlignVCenter,
                       QStringLiteral("%1 %2")
-                          .arg(Styles[row].type)
-                          .arg(QString::fromLatin1(Styles[row].name)));
+                          .arg(kStyles[row].type)
+                          .arg(QString::fromLatin1(kStyles[row].name)));
     }
 }
 
 // One scheme's block: labels, then every style in every look, each clipped to its shape.
-void DrawBlock(QImage& sheet, const SchemeName& scheme, int left, int top) {
-    DrawLabels(sheet, scheme, left, top);
-    for (std::size_t row = 0; row < Styles.size(); ++row) {
-        const int y = top + TitleHeight + HeaderHeight + static_cast<int>(row) * RowPitch;
-        for (std::size_t col = 0; col < Looks.size(); ++col) {
-            const int x = left + LabelWidth + static_cast<int>(col) * ColumnPitch;
-            const QImage behind = sheet.copy(x, y, ButtonWidth, ButtonHeight);
+void drawBlock(QImage& sheet, const SchemeName& scheme, int left, int top) {
+    drawLabels(sheet, scheme, left, top);
+    for (std::size_t row = 0; row < kStyles.size(); ++row) {
+        const int y = top + kTitleHeight + kHeaderHeight + static_cast<int>(row) * kRowPitch;
+        for (std::size_t col = 0; col < kLooks.size(); ++col) {
+            const int x = left + kLabelWidth + static_cast<int>(col) * kColumnPitch;
+            const QImage behind = sheet.copy(x, y, kButtonWidth, kButtonHeight);
             QRegion shape;
             const QImage button =
-                DrawButton(Styles[row].type, scheme.scheme, Looks[col].look, behind, shape);
+                drawButton(kStyles[row].type, scheme.scheme, kLooks[col].look, behind, shape);
             QPainter paint(&sheet);
             paint.setClipRegion(shape.translated(x, y));
             paint.drawImage(x, y, button);
@@ -208,16 +209,16 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: %s OUTPUT.png\n", argv[0]);
         return 2;
     }
-    const int blockRows = (static_cast<int>(Schemes.size()) + BlocksPerRow - 1) / BlocksPerRow;
-    const int width = BlocksPerRow * (BlockWidth + BlockMargin) + BlockMargin;
-    const int height = blockRows * (BlockHeight + BlockMargin) + BlockMargin;
-    QImage sheet = MakeSheet(width, height);
-    for (std::size_t i = 0; i < Schemes.size(); ++i) {
+    const int blockRows = (static_cast<int>(kSchemes.size()) + kBlocksPerRow - 1) / kBlocksPerRow;
+    const int width = kBlocksPerRow * (kBlockWidth + kBlockMargin) + kBlockMargin;
+    const int height = blockRows * (kBlockHeight + kBlockMargin) + kBlockMargin;
+    QImage sheet = makeSheet(width, height);
+    for (std::size_t i = 0; i < kSchemes.size(); ++i) {
         const int left =
-            BlockMargin + static_cast<int>(i % BlocksPerRow) * (BlockWidth + BlockMargin);
+            kBlockMargin + static_cast<int>(i % kBlocksPerRow) * (kBlockWidth + kBlockMargin);
         const int top =
-            BlockMargin + static_cast<int>(i / BlocksPerRow) * (BlockHeight + BlockMargin);
-        DrawBlock(sheet, Schemes[i], left, top);
+            kBlockMargin + static_cast<int>(i / kBlocksPerRow) * (kBlockHeight + kBlockMargin);
+        drawBlock(sheet, kSchemes[i], left, top);
     }
     if (!sheet.save(QString::fromLocal8Bit(argv[1]), "PNG")) {
         std::fprintf(stderr, "gallery: cannot write %s\n", argv[1]);

@@ -100,7 +100,7 @@ void Redraw(Control& c, std::uint8_t state, bool force) {
         face.boldCaption = CaptionFace{font, layoutCaptionFor(r, font, surface)};
     }
 
-    const PaintOutcome outcome = PaintButton(surface, face, *look);
+    const PaintOutcome outcome = paintButton(surface, face, *look);
     r.LastCaptionMode = outcome.LastCaptionMode;
     if (!hoverColors) r.GradientBase = outcome.GradientBase;
     // A caption with no place of its own is laid out from where the last layout left it: the

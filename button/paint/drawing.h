@@ -1,6 +1,6 @@
 // One drawing in progress, as the style, caption and picture routines share it: the surface,
 // the face being drawn, and the few values that change while it runs. It lives for one
-// PaintButton call; nothing in it reaches the record except through PaintOutcome.
+// paintButton call; nothing in it reaches the record except through PaintOutcome.
 #pragma once
 
 #include "button/paint/colors.h"

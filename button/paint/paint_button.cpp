@@ -39,7 +39,7 @@ StyleDrawing styleFor(std::int32_t buttonType) {
     return kStyleTable[static_cast<std::size_t>(buttonType)];
 }
 
-PaintOutcome PaintButton(QImage& surface, const ButtonFace& face, Look look) {
+PaintOutcome paintButton(QImage& surface, const ButtonFace& face, Look look) {
     Drawing d(surface, face);
     fill(surface, 0, 0, face.ClientWidth, face.ClientHeight, face.FaceColor);
     if (const StyleDrawing draw = styleFor(face.ButtonType)) draw(d, look);

@@ -1,4 +1,4 @@
-// PaintButton: one whole drawing of a button from its face, onto a cleared surface.
+// paintButton: one whole drawing of a button from its face, onto a cleared surface.
 #pragma once
 
 #include "button/paint/face.h"
@@ -9,6 +9,6 @@
 namespace chameleon {
 
 // Fills the face, draws the style's drawing for look, then the picture on top.
-PaintOutcome PaintButton(QImage& surface, const ButtonFace& face, Look look);
+PaintOutcome paintButton(QImage& surface, const ButtonFace& face, Look look);
 
 } // namespace chameleon

@@ -1,5 +1,5 @@
 // The drawing of each ButtonType, one function per style with its up, down and disabled
-// drawings side by side. PaintButton picks one from its table after the surface is cleared
+// drawings side by side. paintButton picks one from its table after the surface is cleared
 // and the face filled, and draws the picture after it; none of these repeats either step.
 #pragma once
 

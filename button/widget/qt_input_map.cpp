@@ -12,12 +12,12 @@ namespace chameleon {
 
 namespace {
 
-constexpr std::int16_t ShiftBit = 1;
-constexpr std::int16_t CtrlBit = 2;
-constexpr std::int16_t AltBit = 4;
+constexpr std::int16_t kShiftBit = 1;
+constexpr std::int16_t kCtrlBit = 2;
+constexpr std::int16_t kAltBit = 4;
 
 // Keys whose code is not their own character code.
-constexpr auto KeyTable = std::to_array<std::pair<int, std::int16_t>>({
+constexpr auto kKeyTable = std::to_array<std::pair<int, std::int16_t>>({
     {Qt::Key_Backspace, 8},
     {Qt::Key_Tab, 9},
     {Qt::Key_Backtab, 9},
@@ -83,8 +83,8 @@ constexpr auto KeyTable = std::to_array<std::pair<int, std::int16_t>>({
 });
 
 // Keypad keys have codes of their own.
-constexpr std::int16_t KeypadDigitBase = 96; // keypad 0
-constexpr std::array<std::pair<int, std::int16_t>, 5> KeypadTable = {{
+constexpr std::int16_t kKeypadDigitBase = 96; // keypad 0
+constexpr std::array<std::pair<int, std::int16_t>, 5> kKeypadTable = {{
     {Qt::Key_Asterisk, 106},
     {Qt::Key_Plus, 107},
     {Qt::Key_Minus, 109},
@@ -92,11 +92,11 @@ constexpr std::array<std::pair<int, std::int16_t>, 5> KeypadTable = {{
     {Qt::Key_Slash, 111},
 }};
 
-constexpr std::int16_t FunctionKeyBase = 112; // F1
-constexpr int FunctionKeyCount = 24;
+constexpr std::int16_t kFunctionKeyBase = 112; // F1
+constexpr int kFunctionKeyCount = 24;
 
 // MousePointer numbers 1..15.
-constexpr std::array<Qt::CursorShape, 15> PointerShapes = {
+constexpr std::array<Qt::CursorShape, 15> kPointerShapes = {
     Qt::ArrowCursor,     //  1 arrow
     Qt::CrossCursor,     //  2 cross
     Qt::IBeamCursor,     //  3 I-beam
@@ -147,9 +147,9 @@ std::int16_t mouseButtonsHeld(Qt::MouseButtons buttons) {
 
 std::int16_t shiftMask(Qt::KeyboardModifiers modifiers) {
     std::int16_t mask = 0;
-    if (modifiers & Qt::ShiftModifier) mask |= ShiftBit;
-    if (modifiers & Qt::ControlModifier) mask |= CtrlBit;
-    if (modifiers & Qt::AltModifier) mask |= AltBit;
+    if (modifiers & Qt::ShiftModifier) mask |= kShiftBit;
+    if (modifiers & Qt::ControlModifier) mask |= kCtrlBit;
+    if (modifiers & Qt::AltModifier) mask |= kAltBit;
     return mask;
 }
 
@@ -157,14 +157,14 @@ std::optional<std::int16_t> virtualKeyCode(const QKeyEvent& event) {
     const int key = event.key();
     if (event.modifiers() & Qt::KeypadModifier) {
         if (key >= Qt::Key_0 && key <= Qt::Key_9)
-            return static_cast<std::int16_t>(KeypadDigitBase + (key - Qt::Key_0));
-        if (auto code = lookUp(KeypadTable, key)) return code;
+            return static_cast<std::int16_t>(kKeypadDigitBase + (key - Qt::Key_0));
+        if (auto code = lookUp(kKeypadTable, key)) return code;
     }
     if ((key >= Qt::Key_0 && key <= Qt::Key_9) || (key >= Qt::Key_A && key <= Qt::Key_Z))
         return static_cast<std::int16_t>(key);
-    if (key >= Qt::Key_F1 && key < Qt::Key_F1 + FunctionKeyCount)
-        return static_cast<std::int16_t>(FunctionKeyBase + (key - Qt::Key_F1));
-    return lookUp(KeyTable, key);
+    if (key >= Qt::Key_F1 && key < Qt::Key_F1 + kFunctionKeyCount)
+        return static_cast<std::int16_t>(kFunctionKeyBase + (key - Qt::Key_F1));
+    return lookUp(kKeyTable, key);
 }
 
 std::optional<std::int16_t> keyAsciiOf(const QKeyEvent& event) {
@@ -176,8 +176,8 @@ std::optional<std::int16_t> keyAsciiOf(const QKeyEvent& event) {
 }
 
 std::optional<Qt::CursorShape> pointerShapeCursor(std::int16_t shape) {
-    if (shape < 1 || shape > static_cast<std::int16_t>(PointerShapes.size())) return std::nullopt;
-    return PointerShapes[static_cast<std::size_t>(shape - 1)];
+    if (shape < 1 || shape > static_cast<std::int16_t>(kPointerShapes.size())) return std::nullopt;
+    return kPointerShapes[static_cast<std::size_t>(shape - 1)];
 }
 
 } // namespace chameleon
