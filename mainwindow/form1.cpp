@@ -76,6 +76,15 @@ Form1::Form1(std::unique_ptr<Form1Dialogs> dialogs, QWidget* parent)
             &Form1::chameleonButton3_Click);
     connect(ui_->chameleonButton4, &chameleon::ChameleonButtonWidget::Click, this,
             &Form1::chameleonButton4_Click);
+    // An error inside a button's own handling is shown like every other error of the window.
+    for (chameleon::ChameleonButtonWidget* button :
+         {ui_->chameleonButton1, ui_->chameleonButton2, ui_->chameleonButton3,
+          ui_->chameleonButton4}) {
+        connect(button, &chameleon::ChameleonButtonWidget::errorRaised, this,
+                [this](int number, const QString& description) {
+                    dialogs_->ErrorBox(this, number, description);
+                });
+    }
     const auto options = optionButtons();
     for (std::size_t i = 0; i < options.size(); ++i) {
         connect(options[i], &QRadioButton::toggled, this, [this, i](bool checked) {

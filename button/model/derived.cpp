@@ -5,6 +5,7 @@
 
 #include "button/paint/caption_text.h"
 #include "button/paint/checked_math.h"
+#include "button/paint/metrics.h"
 #include "button/paint/shape.h"
 
 namespace chameleon {
@@ -206,16 +207,25 @@ void SetAccessKey(Control& c) {
     c.host.setAccessKeys(accessKeyOf(c.r.Caption));
 }
 
-void MeasurePicture(Control& c) {
-    ButtonRecord& r = c.r;
-    if (!r.PictureNormal) {
-        r.PictureWidth = 0;
-        r.PictureHeight = 0;
-        return;
+QSize measuredPictureSize(const Control& c, const PicturePtr& picture) {
+    if (!picture) return {0, 0};
+    const QSize size(checked::roundToInt(c.host.himetricToPixelsX(picture->himetricWidth)),
+                     checked::roundToInt(c.host.himetricToPixelsY(picture->himetricHeight)));
+    const auto within = [](int side) { return side >= 0 && side <= metrics::kMaxPicturePixels; };
+    if (!within(size.width()) || !within(size.height())) {
+        raiseControlError(qdct::errnum::kInvalidPropertyValue,
+                          "Invalid property value: a picture of " + std::to_string(size.width()) +
+                              " x " + std::to_string(size.height()) + " pixels is larger than " +
+                              std::to_string(metrics::kMaxPicturePixels) +
+                              " on a side or of negative size");
     }
-    r.PictureWidth = checked::roundToInt(c.host.himetricToPixelsX(r.PictureNormal->himetricWidth));
-    r.PictureHeight =
-        checked::roundToInt(c.host.himetricToPixelsY(r.PictureNormal->himetricHeight));
+    return size;
+}
+
+void MeasurePicture(Control& c) {
+    const QSize size = measuredPictureSize(c, c.r.PictureNormal);
+    c.r.PictureWidth = size.width();
+    c.r.PictureHeight = size.height();
 }
 
 void BuildShapeRegion(Control& c) {

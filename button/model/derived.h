@@ -28,6 +28,9 @@ void PlacePicture(Control& c);
 QString accessKeyOf(const QString& caption);
 // Hands the caption's access key to the host.
 void SetAccessKey(Control& c);
+// A picture's size in pixels through the host's scale (0 by 0 for none); raises error 380 for
+// a side beyond metrics::kMaxPicturePixels or below 0.
+QSize measuredPictureSize(const Control& c, const PicturePtr& picture);
 // Sets PictureWidth and PictureHeight from PictureNormal (0 without one).
 void MeasurePicture(Control& c);
 // Builds ShapeRegion for the current ButtonType and client size.

@@ -445,6 +445,7 @@ quintptr chameleonButton::hwnd() const {
 // --- pictures -------------------------------------------------------------------------------
 
 void chameleonButton::setPictureNormal(const PicturePtr& newPic) {
+    measuredPictureSize(c_, newPic); // a picture too large to draw changes nothing
     c_.r.PictureNormal = newPic;
     MeasurePicture(c_);
     LayoutCaption(c_);

@@ -3,6 +3,7 @@
 #include "button/model/property_bag.h"
 
 #include "button/paint/checked_math.h"
+#include "button/paint/metrics.h"
 
 #include <QBuffer>
 #include <QJsonDocument>
@@ -105,18 +106,28 @@ qint64 wholeNumber(const QString& key, const QJsonValue& value, qint64 low, qint
 
 QFont fontFromJson(const QString& key, const QJsonValue& value) {
     const QJsonObject o = value.toObject();
+    const double size = o.value("size").toDouble();
     const bool wellFormed = value.isObject() && o.value("name").isString() &&
-                            o.value("size").isDouble() && o.value("size").toDouble() > 0 &&
-                            o.value("bold").isBool() && o.value("italic").isBool() &&
-                            o.value("underline").isBool();
+                            o.value("size").isDouble() && o.value("bold").isBool() &&
+                            o.value("italic").isBool() && o.value("underline").isBool();
     if (!wellFormed)
         throwInvalid(key, QStringLiteral("is not a font {name, size, bold, italic, underline}"));
+    // Also refuses an infinite size, which would be saved as null and never load again.
+    if (!(size > 0 && size <= metrics::kMaxFontPoints))
+        throwInvalid(
+            key,
+            QStringLiteral("has a font size outside 0 to %1 points").arg(metrics::kMaxFontPoints));
     QFont font(o.value("name").toString());
     font.setPointSizeF(o.value("size").toDouble());
     font.setBold(o.value("bold").toBool());
     font.setItalic(o.value("italic").toBool());
     font.setUnderline(o.value("underline").toBool());
     return font;
+}
+
+bool withinPictureLimit(const QSizeF& size) {
+    return size.width() >= 0 && size.height() >= 0 && size.width() <= metrics::kMaxPicturePixels &&
+           size.height() <= metrics::kMaxPicturePixels;
 }
 
 PicturePtr pictureFromJson(const QString& key, const QJsonValue& value) {
@@ -141,6 +152,11 @@ PicturePtr pictureFromJson(const QString& key, const QJsonValue& value) {
         static_cast<std::int32_t>(wholeNumber(key, o.value("himetricWidth"), low, high, "i32"));
     picture->himetricHeight =
         static_cast<std::int32_t>(wholeNumber(key, o.value("himetricHeight"), low, high, "i32"));
+    if (!withinPictureLimit(image.size()) ||
+        !withinPictureLimit(QSizeF(metrics::himetricToPixels(picture->himetricWidth),
+                                   metrics::himetricToPixels(picture->himetricHeight))))
+        throwInvalid(key, QStringLiteral("is larger than %1 pixels on a side or of negative size")
+                              .arg(metrics::kMaxPicturePixels));
     return picture;
 }
 

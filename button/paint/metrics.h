@@ -26,6 +26,14 @@ inline std::int32_t pixelsToHimetric(int pixels) {
     return static_cast<std::int32_t>(std::lround(pixels * kHimetricPerInch / kPixelsPerInch));
 }
 
+// A picture is at most this many pixels on a side, as stored and as measured, so that no
+// drawing of it allocates more than 64 MiB (4096 x 4096 pixels of 4 bytes).
+inline constexpr std::int32_t kMaxPicturePixels = 4096;
+
+// The largest font size a button takes, in points: far beyond any caption, and small enough
+// that a font engine renders it.
+inline constexpr double kMaxFontPoints = 4096;
+
 // Focus rectangle insets: the client rectangle shrunk by the style's edge width.
 //
 //   ButtonType 7..13   inflate -3                (thin edges)

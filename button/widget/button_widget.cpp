@@ -202,11 +202,31 @@ ChameleonButtonWidget::~ChameleonButtonWidget() {
     button_.reset();
 }
 
+chameleonButton& ChameleonButtonWidget::button() {
+    applyHiddenResize();
+    return *button_;
+}
+
+const chameleonButton& ChameleonButtonWidget::button() const {
+    applyHiddenResize();
+    return *button_;
+}
+
+void ChameleonButtonWidget::applyHiddenResize() const {
+    if (isVisible()) return; // a shown widget gets its resize events
+    const ButtonRecord& r = button_->record();
+    if (r.CapturingBackground || (r.ClientWidth == width() && r.ClientHeight == height())) return;
+    // The control's resize handling changes the control, not this widget's Qt state.
+    const_cast<ChameleonButtonWidget*>(this)->guarded([this] { button_->resize(); });
+}
+
 void ChameleonButtonWidget::newInstance() {
+    applyHiddenResize();
     button_->newInstance();
 }
 
 void ChameleonButtonWidget::load(const PropertyBag& bag) {
+    applyHiddenResize();
     button_->load(bag);
 }
 
@@ -372,14 +392,22 @@ void ChameleonButtonWidget::mouseReleaseEvent(QMouseEvent* e) {
 }
 
 void ChameleonButtonWidget::mouseDoubleClickEvent(QMouseEvent* e) {
-    // Qt reports the second press of a double click only as this event.
+    // Qt reports the second press of a double click only as this event. For the left button
+    // the double click itself presses again (MouseDown 1, 0, 0, 0); any other button's second
+    // press is a press like its first, then the double click, which does nothing for it.
     const std::int16_t button = mouseButtonNumber(e->button());
     if (button == 0) return e->ignore();
     if (button == MouseLeft) {
         leftPressed_ = true;
         afterDoubleClick_ = true;
+        guarded([this] { button_->doubleClick(); });
+        return;
     }
-    guarded([this] { button_->doubleClick(); });
+    const QPointF at = e->position();
+    guarded([&] {
+        button_->mousePress(button, shiftMask(e->modifiers()), float(at.x()), float(at.y()));
+        button_->doubleClick();
+    });
 }
 
 void ChameleonButtonWidget::mouseMoveEvent(QMouseEvent* e) {

@@ -40,9 +40,11 @@ class ChameleonButtonWidget : public QWidget {
     explicit ChameleonButtonWidget(QWidget* parent = nullptr);
     ~ChameleonButtonWidget() override;
 
-    // The control itself: its thirty properties, DisableRefresh, Refresh, Version.
-    chameleonButton& button() { return *button_; }
-    const chameleonButton& button() const { return *button_; }
+    // The control itself: its thirty properties, DisableRefresh, Refresh, Version. A size
+    // given while the widget is hidden (as layouts and designers do) is the control's size
+    // from here on, although Qt reports it only at the first show.
+    chameleonButton& button();
+    const chameleonButton& button() const;
 
     // Lifecycle: design values from the ambient ones, or the stored properties. Both throw
     // qdct::NumberedError (load: naming the key whose value does not fit its type).
@@ -120,6 +122,8 @@ class ChameleonButtonWidget : public QWidget {
     void setAccessKey(const QString& key);
     // Keeps the backing image at the window's size, except while the capture collapses it.
     void fitSurface();
+    // Hands the control a size Qt has not reported because the widget is hidden.
+    void applyHiddenResize() const;
     void applyCursor();
     void ambientChanged(const char* name);
 
