@@ -419,12 +419,11 @@ void ChameleonButtonWidget::mouseMoveEvent(QMouseEvent* e) {
 }
 
 void ChameleonButtonWidget::keyPressEvent(QKeyEvent* e) {
-    const auto keyCode = virtualKeyCode(*e);
-    if (!keyCode) return QWidget::keyPressEvent(e);
+    const std::int16_t keyCode = virtualKeyCode(*e);
     const std::int16_t shift = shiftMask(e->modifiers());
     const auto keyAscii = keyAsciiOf(*e);
     guarded([&] {
-        button_->keyDown(*keyCode, shift);
+        button_->keyDown(keyCode, shift);
         if (keyAscii) button_->keyPress(*keyAscii);
     });
 }
@@ -433,9 +432,7 @@ void ChameleonButtonWidget::keyReleaseEvent(QKeyEvent* e) {
     // A held key repeats press and release; only the real release counts, so holding the
     // space key clicks once.
     if (e->isAutoRepeat()) return e->accept();
-    const auto keyCode = virtualKeyCode(*e);
-    if (!keyCode) return QWidget::keyReleaseEvent(e);
-    guarded([&] { button_->keyUp(*keyCode, shiftMask(e->modifiers())); });
+    guarded([&] { button_->keyUp(virtualKeyCode(*e), shiftMask(e->modifiers())); });
 }
 
 void ChameleonButtonWidget::focusInEvent(QFocusEvent*) {

@@ -1,6 +1,7 @@
 // The tables behind qt_input_map.h. Key codes follow the classic virtual-key table on a US
 // layout, since that is what KeyDown and KeyUp handlers written for the control test against
-// (32 space, 37..40 arrows, 65..90 letters).
+// (32 space, 37..40 arrows, 65..90 letters). Characters are numbered as the classic Western
+// code page numbers them, the one such handlers were written for.
 #include "button/widget/qt_input_map.h"
 
 #include "button/paint/types.h"
@@ -114,6 +115,34 @@ constexpr std::array<Qt::CursorShape, 15> kPointerShapes = {
     Qt::SizeAllCursor,   // 15 size all
 };
 
+// Keys of other layouts: Latin-1 codes from the no-break space up.
+constexpr int kFirstLatin1Key = 0xA0;
+constexpr int kLastLatin1Key = 0xFF;
+// The code of a key that neither the table nor its character gives one.
+constexpr std::int16_t kNoKeyCode = 0;
+// What the classic code page makes of a character it cannot hold.
+constexpr int kUnmappable = '?';
+
+// The characters the classic Western code page (Windows-1252) puts at 0x80..0x9F; 0 where it
+// has none.
+constexpr std::array<char16_t, 32> kAnsiHighRow = {
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178,
+};
+constexpr int kAnsiHighRowStart = 0x80;
+
+// A character's code in the classic Western code page: itself up to 0xFF (outside
+// 0x80..0x9F), the page's own code for the 27 characters it adds there (€ 128), and '?' for
+// every other character.
+int ansiCodeOf(char16_t ch) {
+    if (ch < kAnsiHighRowStart || (ch > kAnsiHighRowStart + 31 && ch <= 0xFF)) return ch;
+    for (std::size_t i = 0; i < kAnsiHighRow.size(); ++i)
+        if (kAnsiHighRow[i] != 0 && kAnsiHighRow[i] == ch)
+            return kAnsiHighRowStart + static_cast<int>(i);
+    return kUnmappable;
+}
+
 template <std::size_t N>
 std::optional<std::int16_t> lookUp(const std::array<std::pair<int, std::int16_t>, N>& table,
                                    int key) {
@@ -153,26 +182,32 @@ std::int16_t shiftMask(Qt::KeyboardModifiers modifiers) {
     return mask;
 }
 
-std::optional<std::int16_t> virtualKeyCode(const QKeyEvent& event) {
+std::int16_t virtualKeyCode(const QKeyEvent& event) {
     const int key = event.key();
     if (event.modifiers() & Qt::KeypadModifier) {
         if (key >= Qt::Key_0 && key <= Qt::Key_9)
             return static_cast<std::int16_t>(kKeypadDigitBase + (key - Qt::Key_0));
-        if (auto code = lookUp(kKeypadTable, key)) return code;
+        if (auto code = lookUp(kKeypadTable, key)) return *code;
     }
     if ((key >= Qt::Key_0 && key <= Qt::Key_9) || (key >= Qt::Key_A && key <= Qt::Key_Z))
         return static_cast<std::int16_t>(key);
     if (key >= Qt::Key_F1 && key < Qt::Key_F1 + kFunctionKeyCount)
         return static_cast<std::int16_t>(kFunctionKeyBase + (key - Qt::Key_F1));
-    return lookUp(kKeyTable, key);
+    if (auto code = lookUp(kKeyTable, key)) return *code;
+    // Qt names the keys of other layouts by their Latin-1 capital (É 201, Ä 196, ß 223, § 167).
+    if (key >= kFirstLatin1Key && key <= kLastLatin1Key) return static_cast<std::int16_t>(key);
+    const QString text = event.text();
+    if (!text.isEmpty()) {
+        const int ansi = ansiCodeOf(text.at(0).toUpper().unicode());
+        if (ansi >= kFirstLatin1Key) return static_cast<std::int16_t>(ansi);
+    }
+    return kNoKeyCode;
 }
 
 std::optional<std::int16_t> keyAsciiOf(const QKeyEvent& event) {
     const QString text = event.text();
     if (text.isEmpty()) return std::nullopt;
-    const char16_t ch = text.at(0).unicode();
-    if (ch > 0x7FFF) return std::nullopt;
-    return static_cast<std::int16_t>(ch);
+    return static_cast<std::int16_t>(ansiCodeOf(text.at(0).unicode()));
 }
 
 std::optional<Qt::CursorShape> pointerShapeCursor(std::int16_t shape) {

@@ -18,10 +18,14 @@ std::int16_t mouseButtonNumber(Qt::MouseButton button);
 std::int16_t mouseButtonsHeld(Qt::MouseButtons buttons);
 // Shift 1, Ctrl 2, Alt 4, summed.
 std::int16_t shiftMask(Qt::KeyboardModifiers modifiers);
-// The virtual-key code of a key event; nothing for keys that have none.
-std::optional<std::int16_t> virtualKeyCode(const QKeyEvent& event);
-// The character code of a key event's text (KeyAscii); nothing for keys without text or with
-// a character beyond the 16-bit signed range.
+// The key code of a key event, for every key: the virtual-key table's code (letters and
+// digits as their capitals, F1 112, the US punctuation keys 186..222); for a key of another
+// layout, its Latin-1 capital as Qt names it (é 201, ä 196, ß 223, § 167), else the classic
+// code-page code of its capital character (€ 128); 0 for keys with neither, such as dead keys.
+std::int16_t virtualKeyCode(const QKeyEvent& event);
+// The character code of a key event's text (KeyAscii) in the classic Western code page: a
+// character up to 0xFF is its own code (é 233), the page's 27 additions have theirs (€ 128),
+// and any other character is '?' (63); nothing for keys without text.
 std::optional<std::int16_t> keyAsciiOf(const QKeyEvent& event);
 // The Qt cursor for a numbered pointer shape 1..15; nothing for 0 (the default), 99 (custom)
 // and numbers without a shape.
