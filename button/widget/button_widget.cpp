@@ -12,6 +12,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QCursor>
+#include <QEnterEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -145,19 +146,18 @@ class ChameleonButtonWidget::Host final : public ButtonSurface, public ButtonHos
     void raiseMouseOver() override { emit w_.MouseOver(); }
     void raiseMouseOut() override { emit w_.MouseOut(); }
 
-    bool isPointerOverWindow() const override {
-        if (!w_.isVisible()) return false;
-        const QPoint global = QCursor::pos();
-        // The shape is checked here as well as by widgetAt, which not every platform
-        // plugin applies to masks.
-        if (!w_.insideShape(w_.mapFromGlobal(global))) return false;
-        return QApplication::widgetAt(global) == &w_;
-    }
+    bool isPointerOverWindow() const override { return w_.pointerOver(); }
     void captureMouse() override {
         if (w_.isVisible()) w_.grabMouse();
     }
-    void startOverTimer() override { w_.overTimer_.start(); }
-    void stopOverTimer() override { w_.overTimer_.stop(); }
+    void startOverTimer() override {
+        w_.overTimerWanted_ = true;
+        w_.updateOverTimer();
+    }
+    void stopOverTimer() override {
+        w_.overTimerWanted_ = false;
+        w_.updateOverTimer();
+    }
     void sendKeys(const QString& keys) override {
         // Keystrokes are not waited for: the focus moves once the event loop runs again.
         const bool forward = keys == QLatin1String(kNextControlKeys);
@@ -319,7 +319,28 @@ void ChameleonButtonWidget::applyCursor() {
 
 // --- Qt events --------------------------------------------------------------------------------
 
+bool ChameleonButtonWidget::pointerOver() const {
+    return isVisible() && pointerInside_ && insideShape(lastPointer_);
+}
+
+void ChameleonButtonWidget::updateOverTimer() {
+    // The timer only has to notice a departure; while Qt's own enter, leave and move events
+    // say the pointer is here, it rests.
+    if (overTimerWanted_ && !pointerOver())
+        overTimer_.start();
+    else
+        overTimer_.stop();
+}
+
 bool ChameleonButtonWidget::event(QEvent* e) {
+    if (e->type() == QEvent::Enter) {
+        pointerInside_ = true;
+        lastPointer_ = static_cast<QEnterEvent*>(e)->position().toPoint();
+        updateOverTimer();
+    } else if (e->type() == QEvent::Leave) {
+        pointerInside_ = false;
+        updateOverTimer();
+    }
     if (e->type() == QEvent::Shortcut) {
         auto* shortcut = static_cast<QShortcutEvent*>(e);
         if (accessShortcut_ != 0 && shortcut->shortcutId() == accessShortcut_) {
@@ -356,6 +377,7 @@ void ChameleonButtonWidget::showEvent(QShowEvent*) {
 
 void ChameleonButtonWidget::hideEvent(QHideEvent*) {
     guarded([this] { button_->hide(); });
+    updateOverTimer();
 }
 
 void ChameleonButtonWidget::mousePressEvent(QMouseEvent* e) {
@@ -412,6 +434,11 @@ void ChameleonButtonWidget::mouseDoubleClickEvent(QMouseEvent* e) {
 
 void ChameleonButtonWidget::mouseMoveEvent(QMouseEvent* e) {
     const QPointF at = e->position();
+    // Without a button held, only a pointer over the widget moves it; with one held, the
+    // widget also sees the moves outside, and the position tells.
+    lastPointer_ = at.toPoint();
+    if (e->buttons() == Qt::NoButton) pointerInside_ = true;
+    updateOverTimer();
     guarded([&] {
         button_->mouseMove(mouseButtonsHeld(e->buttons()), shiftMask(e->modifiers()), float(at.x()),
                            float(at.y()));

@@ -73,8 +73,8 @@ class ChameleonButtonWidget : public QWidget {
 
     // What the control last drew (the image paintEvent shows).
     const QImage& surfaceImage() const { return surface_; }
-    // True while the hover timer polls for the pointer's departure.
-    bool isHoverTimerActive() const { return overTimer_.isActive(); }
+    // True from the pointer's arrival until the control has seen it leave.
+    bool isHoverTimerActive() const { return overTimerWanted_; }
 
     QSize sizeHint() const override;
 
@@ -122,6 +122,11 @@ class ChameleonButtonWidget : public QWidget {
     void setAccessKey(const QString& key);
     // Keeps the backing image at the window's size, except while the capture collapses it.
     void fitSurface();
+    // Whether the pointer is over the window and inside its shape, from Qt's enter, leave and
+    // move events: no round trip to the window system.
+    bool pointerOver() const;
+    // Runs the real timer only while the control waits for a departure Qt has reported.
+    void updateOverTimer();
     // Hands the control a size Qt has not reported because the widget is hidden.
     void applyHiddenResize() const;
     void applyCursor();
@@ -129,6 +134,9 @@ class ChameleonButtonWidget : public QWidget {
 
     QImage surface_;
     QTimer overTimer_;
+    bool overTimerWanted_ = false; // the control's OverTimer is on
+    bool pointerInside_ = false;   // between Qt's enter and leave events
+    QPoint lastPointer_;           // the pointer's last known position in the widget
     QFont ambientFont_;
     QString displayName_;
     bool userMode_ = true;
