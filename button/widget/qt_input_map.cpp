@@ -199,7 +199,8 @@ std::int16_t virtualKeyCode(const QKeyEvent& event) {
     const QString text = event.text();
     if (!text.isEmpty()) {
         const int ansi = ansiCodeOf(text.at(0).toUpper().unicode());
-        if (ansi >= kFirstLatin1Key) return static_cast<std::int16_t>(ansi);
+        if (ansi >= kAnsiHighRowStart && ansi != kUnmappable)
+            return static_cast<std::int16_t>(ansi);
     }
     return kNoKeyCode;
 }
