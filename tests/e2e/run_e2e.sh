@@ -32,23 +32,12 @@ readonly kStartCutting=(396 140) # chameleonButton3
 readonly kQuit=(396 180)         # chameleonButton4
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/qdct-e2e-XXXXXX")
-xvfb_pid=""
-app_pid=""
+xvfb_pid="" app_pid=""
 
 cleanup() {
   local status=$?
-  if [ -n "$app_pid" ] && kill -0 "$app_pid" 2>/dev/null; then
-    kill "$app_pid" 2>/dev/null || true
-    wait "$app_pid" 2>/dev/null || true
-  fi
-  if [ -n "$xvfb_pid" ]; then
-    kill "$xvfb_pid" 2>/dev/null || true
-    wait "$xvfb_pid" 2>/dev/null || true
-  fi
-  if [ "$status" -ne 0 ] && [ -s "$work/app.log" ]; then
-    echo "--- program output ---" >&2
-    cat "$work/app.log" >&2
-  fi
+  for pid in $app_pid $xvfb_pid; do kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null; done
+  [ "$status" -eq 0 ] || [ ! -s "$work/app.log" ] || { echo "--- program output ---"; cat "$work/app.log"; } >&2
   rm -rf "$work"
 }
 trap cleanup EXIT
@@ -60,27 +49,15 @@ fail() {
 }
 step() { echo "e2e: $*"; }
 
-# --- a display of our own --------------------------------------------------------------------
+# A display of our own: Xvfb picks a free number and reports it on a descriptor.
 start_xvfb() {
+  exec 3<> <(:)
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
+  xvfb_pid=$!
   local n
-  for n in $(seq 90 150); do
-    [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
-    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
-    xvfb_pid=$!
-    local tries
-    for tries in $(seq 1 50); do
-      if ! kill -0 "$xvfb_pid" 2>/dev/null; then break; fi # taken meanwhile: next number
-      if DISPLAY=":$n" xdotool getdisplaygeometry >/dev/null 2>&1; then
-        export DISPLAY=":$n"
-        return 0
-      fi
-      sleep 0.1
-    done
-    kill "$xvfb_pid" 2>/dev/null || true
-    wait "$xvfb_pid" 2>/dev/null || true
-    xvfb_pid=""
-  done
-  fail "could not start Xvfb on any display from :90 to :150"
+  read -r -t "$kWait" n <&3 || fail "Xvfb did not start within ${kWait}s"
+  exec 3<&-
+  export DISPLAY=":$n"
 }
 
 # --- windows -------------------------------------------------------------------------------
@@ -133,16 +110,10 @@ click() {
   xdotool click 1
 }
 
-# type_into WINDOW TEXT: focuses WINDOW (there is no window manager) and types TEXT.
-type_into() {
-  xdotool windowfocus --sync "$1"
-  xdotool type --delay 15 -- "$2"
-}
-
-key_into() {
-  xdotool windowfocus --sync "$1"
-  xdotool key "$2"
-}
+# type_into WINDOW TEXT and key_into WINDOW KEY: focus WINDOW (there is no window manager),
+# then type TEXT or press KEY.
+type_into() { xdotool windowfocus --sync "$1" type --delay 15 -- "$2"; }
+key_into() { xdotool windowfocus --sync "$1" key "$2"; }
 
 # answer_file_dialog TITLE PATH: types PATH into the file dialog titled TITLE and presses Enter.
 answer_file_dialog() {
