@@ -3,6 +3,7 @@
 // events.
 #include "button/widget/button_widget.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QEnterEvent>
 #include <QKeyEvent>
@@ -63,6 +64,8 @@ TEST_F(WidgetHardeningTest, KeysOfEveryLayoutRaiseTheirEvents) {
         {Qt::Key_Dead_Acute, "", 0, -1},
         {0x416, "ж", 0, 63},
         {Qt::Key_A, "a", 65, 97},
+        {Qt::Key_F1, "", 112, -1},
+        {Qt::Key_F24, "", 135, -1},
     };
     for (const Case& k : cases) {
         events.clear();
@@ -105,6 +108,15 @@ TEST_F(WidgetHardeningTest, ASizeGivenWhileHiddenIsTheButtonsSizeAtOnce) {
     hidden.show();
     EXPECT_EQ(hidden.size(), QSize(90, 31));
     EXPECT_EQ(hidden.button().record().ClientHeight, 31);
+}
+
+TEST_F(WidgetHardeningTest, ScreenReadersHearCheckedOnlyFromACheckBox) {
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(button);
+    ASSERT_NE(a, nullptr);
+    button->button().setValue(true);
+    EXPECT_FALSE(a->state().checkable || a->state().checked);
+    button->button().setCheckBoxBehaviour(true);
+    EXPECT_TRUE(a->state().checkable && a->state().checked);
 }
 
 TEST_F(WidgetHardeningTest, HoverFollowsQtsEnterAndLeaveEvents) {
