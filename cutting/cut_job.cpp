@@ -6,6 +6,7 @@
 #include "cutting/random.h"
 
 #include <array>
+#include <future>
 
 namespace cutting {
 
@@ -81,17 +82,25 @@ CutResult CutJob::run(const CutInputs& inputs, ProgressSink& progress, MessageSi
     OpenedFiles files;
     files.openRead(source_, inputs.txtSrc);
     files.openWrite(output_, inputs.TxtDest);
-    if (copy(plan.TotalBytes, progress, pump) == CutResult::Cancelled) return CutResult::Cancelled;
-
-    // An existing output may be longer than this cut: its old bytes must not remain.
+    const double written = copy(plan.TotalBytes, progress, pump);
+    // An existing output may be longer than this cut, and a cancelled cut must not leave a
+    // file as long as a finished one: the output ends where the writing stopped.
     output_.SetEndOfFile();
+    if (written < plan.TotalBytes) {
+        files.closeAll();
+        if (reportCancel_) messages.show(cancelledText(written, plan.TotalBytes), kRefusalTitle);
+        return CutResult::Cancelled;
+    }
+    syncOutput(pump);
     files.closeAll();
     messages.show(kSuccessText, kSuccessTitle);
     return CutResult::Completed;
 }
 
-CutResult CutJob::copy(double TotalBytes, ProgressSink& progress, Pump& pump) {
+double CutJob::copy(double TotalBytes, ProgressSink& progress, Pump& pump) {
     double CopiedBytes = 0;
+    std::int64_t startedUpTo = 0; // write-back is started for the bytes before this
+    std::int64_t previousStart = -1;
     while (CopiedBytes < TotalBytes) {
         const double remaining = TotalBytes - CopiedBytes;
         // TotalBytes is whole (planCut refuses anything else), so the last block is exact.
@@ -101,10 +110,30 @@ CutResult CutJob::copy(double TotalBytes, ProgressSink& progress, Pump& pump) {
         CopiedBytes += n;
         progress.setValue(CopiedBytes);
         output_.WriteBytes(block);
+        const auto written = static_cast<std::int64_t>(CopiedBytes);
+        if (writeBackBytes_ > 0 && written - startedUpTo >= writeBackBytes_) {
+            // Start this range, then wait for the one before: the copy runs at most one range
+            // ahead of the device, and the final sync has at most two ranges left to write.
+            output_.StartWriteBack(startedUpTo, written - startedUpTo);
+            if (previousStart >= 0)
+                output_.AwaitWriteBack(previousStart, startedUpTo - previousStart);
+            previousStart = startedUpTo;
+            startedUpTo = written;
+        }
         pump.processPendingMessages();
-        if (cancelRequested_) return CutResult::Cancelled;
+        // A cancel after the last block is too late to stop anything: the cut completes.
+        if (cancelRequested_ && CopiedBytes < TotalBytes) break;
     }
-    return CutResult::Completed;
+    return CopiedBytes;
+}
+
+void CutJob::syncOutput(Pump& pump) {
+    // The output is not touched by this thread until the sync is done: the window's handlers
+    // that the pump runs only ask for a cancel, which a written cut ignores.
+    std::future<void> sync = std::async(std::launch::async, [this] { output_.SyncData(); });
+    while (sync.wait_for(kSyncPumpInterval) != std::future_status::ready)
+        pump.processPendingMessages();
+    sync.get(); // raises the sync's error, if any
 }
 
 } // namespace cutting

@@ -44,6 +44,23 @@ Transferred transferAll(std::size_t count, Call call) {
     return {done, 0};
 }
 
+// 0 when the open file is one this object works with, else the errno that refuses it. A FIFO
+// or socket has no positions, and its peer could stall any read or write for ever; opening a
+// folder for reading succeeds on POSIX, but it is not a file to read.
+int refusalOf(int fd, bool reading) {
+    struct stat st {};
+    if (::fstat(fd, &st) != 0) return errno;
+    if (S_ISFIFO(st.st_mode) || S_ISSOCK(st.st_mode)) return ESPIPE;
+    if (reading && S_ISDIR(st.st_mode)) return EISDIR;
+    return 0;
+}
+
+// Whether a sync that failed with `code` only says that the file (a device, a pipe) has
+// nothing to commit.
+bool nothingToCommit(int code) {
+    return code == EINVAL || code == EROFS || code == ESPIPE;
+}
+
 } // namespace
 
 std::int32_t Random::FileHandle() const {
@@ -82,25 +99,25 @@ void Random::open(const std::string& sFileName, int flags, int lockOperation) {
         // A C path would end at the NUL and name some other file.
         lastError_ = EINVAL;
     } else {
-        fd = UniqueFd(::open(sFileName.c_str(), flags | O_CLOEXEC, kCreateMode));
+        // Non-blocking, so that a FIFO without a peer cannot hold the open for ever.
+        fd = UniqueFd(::open(sFileName.c_str(), flags | O_CLOEXEC | O_NONBLOCK, kCreateMode));
         record(!fd.valid());
     }
-    if (fd.valid()) {
+    if (fd.valid()) lastError_ = refusalOf(fd.get(), (flags & O_ACCMODE) == O_RDONLY);
+    if (fd.valid() && lastError_ == 0) {
+        // Files and devices are read and written in blocking mode, whole blocks at a time.
+        const int status = ::fcntl(fd.get(), F_GETFL);
+        record(status < 0 || ::fcntl(fd.get(), F_SETFL, status & ~O_NONBLOCK) != 0);
+    }
+    if (fd.valid() && lastError_ == 0) {
         int rc;
         do {
             rc = ::flock(fd.get(), lockOperation | LOCK_NB);
         } while (rc != 0 && errno == EINTR);
         record(rc != 0);
-        if (rc != 0) fd = UniqueFd(); // the lock's errno stays the one reported
     }
-    if (fd.valid() && (flags & O_ACCMODE) == O_RDONLY) {
-        // Opening a folder for reading succeeds on POSIX, but it is not a file to read.
-        struct stat st {};
-        const bool failed = ::fstat(fd.get(), &st) != 0;
-        record(failed);
-        if (!failed && S_ISDIR(st.st_mode)) lastError_ = EISDIR;
-        if (lastError_ != 0) fd = UniqueFd();
-    }
+    if (lastError_ != 0)
+        fd = UniqueFd(); // the errno of the step that refused stays the one reported
     if (!fd.valid()) RaiseFileError(errnum::kOpenFailed, sFileName);
 
     file_ = std::move(fd);
@@ -150,10 +167,31 @@ void Random::WriteBytes(std::span<const std::uint8_t> DataBytes) {
 
 void Random::Flush() {
     requireOpen();
-    const bool failed = ::fsync(file_.get()) != 0;
-    record(failed);
-    // EINVAL and EROFS: a kind of file (device, pipe) that has nothing to commit.
-    if (failed && lastError_ != EINVAL && lastError_ != EROFS)
+    record(::fsync(file_.get()) != 0);
+    if (lastError_ != 0 && !nothingToCommit(lastError_))
+        RaiseFileError(errnum::kFlushFailed, fileName_);
+}
+
+void Random::SyncData() {
+    requireOpen();
+    record(::fdatasync(file_.get()) != 0);
+    if (lastError_ != 0 && !nothingToCommit(lastError_))
+        RaiseFileError(errnum::kFlushFailed, fileName_);
+}
+
+void Random::StartWriteBack(std::int64_t offset, std::int64_t length) {
+    syncRange(offset, length, SYNC_FILE_RANGE_WRITE);
+}
+
+void Random::AwaitWriteBack(std::int64_t offset, std::int64_t length) {
+    syncRange(offset, length,
+              SYNC_FILE_RANGE_WAIT_BEFORE | SYNC_FILE_RANGE_WRITE | SYNC_FILE_RANGE_WAIT_AFTER);
+}
+
+void Random::syncRange(std::int64_t offset, std::int64_t length, unsigned flags) {
+    requireOpen();
+    record(::sync_file_range(file_.get(), offset, length, flags) != 0);
+    if (lastError_ != 0 && !nothingToCommit(lastError_))
         RaiseFileError(errnum::kFlushFailed, fileName_);
 }
 
