@@ -86,6 +86,7 @@ CutResult CutJob::run(const CutInputs& inputs, ProgressSink& progress, MessageSi
     // An existing output may be longer than this cut, and a cancelled cut must not leave a
     // file as long as a finished one: the output ends where the writing stopped.
     output_.SetEndOfFile();
+    // A cancel that came after the last block was written is too late to undo anything.
     if (written < plan.TotalBytes) {
         files.closeAll();
         if (reportCancel_) messages.show(cancelledText(written, plan.TotalBytes), kRefusalTitle);
@@ -121,8 +122,7 @@ double CutJob::copy(double TotalBytes, ProgressSink& progress, Pump& pump) {
             startedUpTo = written;
         }
         pump.processPendingMessages();
-        // A cancel after the last block is too late to stop anything: the cut completes.
-        if (cancelRequested_ && CopiedBytes < TotalBytes) break;
+        if (cancelRequested_) break;
     }
     return CopiedBytes;
 }
