@@ -3,10 +3,13 @@
 #include "cutting/cut_job.h"
 
 #include "cutting/cut_messages.h"
+#include "cutting/file_error.h"
 #include "cutting/random.h"
+#include "cutting/write_back.h"
 
 #include <array>
 #include <future>
+#include <optional>
 
 namespace cutting {
 
@@ -92,16 +95,26 @@ CutResult CutJob::run(const CutInputs& inputs, ProgressSink& progress, MessageSi
         if (reportCancel_) messages.show(cancelledText(written, plan.TotalBytes), kRefusalTitle);
         return CutResult::Cancelled;
     }
-    syncOutput(pump);
+    waitPumping(pump, [this] { output_.SyncData(); });
     files.closeAll();
     messages.show(kSuccessText, kSuccessTitle);
     return CutResult::Completed;
 }
 
 double CutJob::copy(double TotalBytes, ProgressSink& progress, Pump& pump) {
+    std::optional<WriteBack> writeBack;
+    if (writeBackBytes_ > 0)
+        writeBack.emplace(output_.FileHandle(), writeBackBytes_, rangesInFlight_);
+    // Waits, handling the window's events, while the device is too far behind; raises the
+    // write-back's failure.
+    const auto keepUp = [&] {
+        while (writeBack->waitFor(kSyncPumpInterval)) pump.processPendingMessages();
+        if (const int code = writeBack->error(); code != 0)
+            throw qdct::NumberedError(
+                errnum::kFlushFailed, kFileErrorSource,
+                describeFileError(errnum::kFlushFailed, output_.FileName(), code));
+    };
     double CopiedBytes = 0;
-    std::int64_t startedUpTo = 0; // write-back is started for the bytes before this
-    std::int64_t previousStart = -1;
     while (CopiedBytes < TotalBytes) {
         const double remaining = TotalBytes - CopiedBytes;
         // TotalBytes is whole (planCut refuses anything else), so the last block is exact.
@@ -111,29 +124,25 @@ double CutJob::copy(double TotalBytes, ProgressSink& progress, Pump& pump) {
         CopiedBytes += n;
         progress.setValue(CopiedBytes);
         output_.WriteBytes(block);
-        const auto written = static_cast<std::int64_t>(CopiedBytes);
-        if (writeBackBytes_ > 0 && written - startedUpTo >= writeBackBytes_) {
-            // Start this range, then wait for the one before: the copy runs at most one range
-            // ahead of the device, and the final sync has at most two ranges left to write.
-            output_.StartWriteBack(startedUpTo, written - startedUpTo);
-            if (previousStart >= 0)
-                output_.AwaitWriteBack(previousStart, startedUpTo - previousStart);
-            previousStart = startedUpTo;
-            startedUpTo = written;
-        }
+        if (writeBack && writeBack->written(static_cast<std::int64_t>(CopiedBytes))) keepUp();
         pump.processPendingMessages();
         if (cancelRequested_) break;
+    }
+    if (writeBack && CopiedBytes >= TotalBytes) {
+        writeBack->finish();
+        keepUp();
     }
     return CopiedBytes;
 }
 
-void CutJob::syncOutput(Pump& pump) {
-    // The output is not touched by this thread until the sync is done: the window's handlers
-    // that the pump runs only ask for a cancel, which a written cut ignores.
-    std::future<void> sync = std::async(std::launch::async, [this] { output_.SyncData(); });
-    while (sync.wait_for(kSyncPumpInterval) != std::future_status::ready)
+template <class Action>
+void CutJob::waitPumping(Pump& pump, Action&& action) {
+    // The output is not touched by this thread until the action is done: the window's
+    // handlers that the pump runs only ask for a cancel, which is looked at after the block.
+    std::future<void> done = std::async(std::launch::async, std::forward<Action>(action));
+    while (done.wait_for(kSyncPumpInterval) != std::future_status::ready)
         pump.processPendingMessages();
-    sync.get(); // raises the sync's error, if any
+    done.get(); // raises the action's error, if any
 }
 
 } // namespace cutting

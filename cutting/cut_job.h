@@ -11,9 +11,11 @@
 // Success means the data is on the output's device: a user may pull the stick once the
 // message shows, and a write error that only the write-back sees is reported, not hidden. So
 // that the final sync is short and the page cache never holds gigabytes of the cut, write-back
-// of every kWriteBackBytes written is started during the copy, and the range before it is
-// waited for. The final sync runs on a helper thread while the job keeps pumping the window's
-// events; nothing else of the job leaves the calling thread.
+// of every kWriteBackBytes written is started during the copy by a worker (write_back.h), and
+// the copy waits when it is more than kWriteBackRangesInFlight ranges ahead of the device. Those
+// waits and the final sync keep pumping the window's events (the sync runs on a helper thread),
+// so that a slow device never freezes the window; nothing else of the job leaves the calling
+// thread.
 #pragma once
 
 #include "cutting/cut_plan.h"
@@ -27,9 +29,11 @@ namespace cutting {
 class Random;
 
 inline constexpr std::int32_t kBlockBytes = 4096;
-// Written bytes between two write-back starts; chosen by measurement (bench_cut --chunks).
+// Written bytes between two write-back starts, and how many started ranges may be unfinished
+// before the copy waits for the oldest; chosen by measurement (bench_cut with arguments).
 inline constexpr std::int64_t kWriteBackBytes = std::int64_t{8} << 20;
-// How often the window's events are handled while the final sync runs.
+inline constexpr int kWriteBackRangesInFlight = 1;
+// How often the window's events are handled while the job waits for the device.
 inline constexpr std::chrono::milliseconds kSyncPumpInterval{10};
 
 enum class CutResult {
@@ -62,14 +66,20 @@ class CutJob {
         reportCancel_ = (cancelRequested_ ? reportCancel_ : true) && notice == CancelNotice::Report;
         cancelRequested_ = true;
     }
-    // Bytes between write-back starts; 0 leaves all write-back to the final sync.
-    void setWriteBackBytes(std::int64_t bytes) { writeBackBytes_ = bytes; }
+    // Bytes between write-back starts (0 leaves all write-back to the final sync) and the
+    // started ranges that may be unfinished before the copy waits (at least 1).
+    void setWriteBack(std::int64_t bytes, int rangesInFlight = kWriteBackRangesInFlight) {
+        writeBackBytes_ = bytes;
+        rangesInFlight_ = rangesInFlight;
+    }
 
   private:
     // Copies until TotalBytes or a cancel; returns the bytes written.
     double copy(double TotalBytes, ProgressSink& progress, Pump& pump);
-    // SyncData of the output on a helper thread, handling the window's events meanwhile.
-    void syncOutput(Pump& pump);
+    // Runs `action` (a wait for the output's device) on a helper thread, handling the
+    // window's events meanwhile; raises what the action raises.
+    template <class Action>
+    void waitPumping(Pump& pump, Action&& action);
 
     Random& source_;
     Random& output_;
@@ -77,6 +87,7 @@ class CutJob {
     bool cancelRequested_ = false;
     bool reportCancel_ = false;
     std::int64_t writeBackBytes_ = kWriteBackBytes;
+    int rangesInFlight_ = kWriteBackRangesInFlight;
 };
 
 } // namespace cutting

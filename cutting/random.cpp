@@ -55,12 +55,6 @@ int refusalOf(int fd, bool reading) {
     return 0;
 }
 
-// Whether a sync that failed with `code` only says that the file (a device, a pipe) has
-// nothing to commit.
-bool nothingToCommit(int code) {
-    return code == EINVAL || code == EROFS || code == ESPIPE;
-}
-
 } // namespace
 
 std::int32_t Random::FileHandle() const {
@@ -175,22 +169,6 @@ void Random::Flush() {
 void Random::SyncData() {
     requireOpen();
     record(::fdatasync(file_.get()) != 0);
-    if (lastError_ != 0 && !nothingToCommit(lastError_))
-        RaiseFileError(errnum::kFlushFailed, fileName_);
-}
-
-void Random::StartWriteBack(std::int64_t offset, std::int64_t length) {
-    syncRange(offset, length, SYNC_FILE_RANGE_WRITE);
-}
-
-void Random::AwaitWriteBack(std::int64_t offset, std::int64_t length) {
-    syncRange(offset, length,
-              SYNC_FILE_RANGE_WAIT_BEFORE | SYNC_FILE_RANGE_WRITE | SYNC_FILE_RANGE_WAIT_AFTER);
-}
-
-void Random::syncRange(std::int64_t offset, std::int64_t length, unsigned flags) {
-    requireOpen();
-    record(::sync_file_range(file_.get(), offset, length, flags) != 0);
     if (lastError_ != 0 && !nothingToCommit(lastError_))
         RaiseFileError(errnum::kFlushFailed, fileName_);
 }

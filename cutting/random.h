@@ -3,7 +3,7 @@
 // images are larger than 4 GB, so the object keeps no position of its own and never narrows
 // one. Every failure is raised as a qdct::NumberedError with the source "Win32File Object".
 //
-// The POSIX layer: open/read/write/lseek/fsync/fdatasync/sync_file_range/ftruncate/close,
+// The POSIX layer: open/read/write/lseek/fsync/fdatasync/ftruncate/close,
 // with a non-blocking flock standing in for the share mode (LOCK_EX for OpenFile, LOCK_SH for
 // OpenFileRead), so that an exclusive holder refuses every other open of the file that uses
 // locks, in this process or another. The errno of every native call (0 when it succeeded) is
@@ -56,10 +56,6 @@ class Random {
     void Flush();
     // Like Flush, for the data and the length only (fdatasync): what a reader needs back.
     void SyncData();
-    // Starts writing the range back to the device without waiting (45607 on failure).
-    void StartWriteBack(std::int64_t offset, std::int64_t length);
-    // Writes the range back and waits until it is on the device (45607 on failure).
-    void AwaitWriteBack(std::int64_t offset, std::int64_t length);
     // Moves to HighPos x 2^32 + LowPos (LowPos read as unsigned). Failures are not raised.
     void SeekAbsolute(std::int32_t HighPos, std::int32_t LowPos);
     // Moves by offset; raises 45604 when the new position would be negative or not fit in
@@ -80,7 +76,6 @@ class Random {
     // Records the errno of the native call just made: errno when it failed, 0 otherwise.
     void record(bool failed);
     void open(const std::string& sFileName, int flags, int lockOperation);
-    void syncRange(std::int64_t offset, std::int64_t length, unsigned flags);
 
     UniqueFd file_;
     std::string fileName_;

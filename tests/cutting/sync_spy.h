@@ -13,7 +13,8 @@ namespace cutting::test::syncSpy {
 std::vector<std::string> calls();
 // Forgets the calls and any failure.
 void reset();
-// Makes every fdatasync fail with `code` (0: none), without syncing.
-void failDataSync(int code);
+// Makes every call of `function` ("fdatasync" or "sync_file_range") fail with `code` (0: none)
+// without syncing.
+void failSyncs(const std::string& function, int code);
 
 } // namespace cutting::test::syncSpy
