@@ -1,9 +1,11 @@
 // How fast and how responsive the window's cut is. In one run, alternating so that both see
 // the same machine state, it has Form1 itself (offscreen, browsed and set up through its own
-// buttons) cut the first 1 GiB of a cached source image, and `dd bs=4096 conv=notrunc` copy
-// the same bytes. While the window cuts, a 10 ms timer records the longest gap between two of
-// its ticks: the longest the window went without handling its events. It prints the medians,
-// `longest gap ms: N` and, last, the ratio of the window to dd.
+// buttons) cut the first 1 GiB of a cached source image into a synced output, and `dd bs=4096
+// conv=notrunc,fdatasync` copy the same bytes. While the window cuts, sync phase included, a
+// 10 ms timer records the longest gap between two of its ticks: the longest the window went
+// without handling its events. It prints the medians, how long the final sync took on each
+// side (for the window: from PB1 reaching its end to the success message), `longest gap ms: N`
+// and, last, the ratio of the window to dd.
 #include "button/widget/button_widget.h"
 #include "common/temp_files.h"
 #include "copy_peer.h"
@@ -14,6 +16,7 @@
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QTimer>
 
 #include <algorithm>
@@ -65,25 +68,40 @@ T& control(QWidget& form, const char* name) {
     return *widget;
 }
 
-// One cut through "Start Cutting"; returns the longest gap between two timer ticks, in ms.
-double cutInWindow(form1::Form1& form, const std::string& lastBox) {
+struct CutTimes {
+    double longestGapMs = 0;
+    double syncSeconds = 0;
+};
+
+// One cut through "Start Cutting": the longest gap between two timer ticks, and the time from
+// the bar's last step to the end.
+CutTimes cutInWindow(form1::Form1& form, const std::string& lastBox) {
     QTimer ticker;
     ticker.setInterval(kTickMs);
     ticker.setTimerType(Qt::PreciseTimer);
     auto last = Clock::now();
-    double longest = 0;
+    CutTimes times;
     QObject::connect(&ticker, &QTimer::timeout, [&] {
         const auto now = Clock::now();
-        longest = std::max(longest, std::chrono::duration<double, std::milli>(now - last).count());
+        times.longestGapMs = std::max(
+            times.longestGapMs, std::chrono::duration<double, std::milli>(now - last).count());
         last = now;
     });
+    bench::LastBlockClock lastBlock;
+    auto& bar = control<QProgressBar>(form, "PB1");
+    const QMetaObject::Connection atEnd =
+        QObject::connect(&bar, &QProgressBar::valueChanged, [&](int value) {
+            if (value == bar.maximum()) lastBlock.mark();
+        });
     ticker.start();
     last = Clock::now();
     control<chameleon::ChameleonButtonWidget>(form, "chameleonButton3").click();
+    times.syncSeconds = lastBlock.secondsSince();
     ticker.stop();
+    QObject::disconnect(atEnd);
     if (lastBox != "Info: Process Successfully!!!")
         throw std::runtime_error("the cut did not succeed: " + lastBox);
-    return longest;
+    return times;
 }
 
 } // namespace
@@ -107,20 +125,21 @@ int main(int argc, char** argv) {
         control<QLineEdit>(form, "Text3")
             .setText(QString::number(kCopyBytes / cutting::kSectorBytes - kPresetSectors));
 
-        std::vector<double> dd, window;
+        std::vector<double> dd, ddSync, window, windowSync;
         double longestGap = 0;
         for (int run = -1; run < kRuns; ++run) { // run -1 warms up and is not counted
             const double d = bench::seconds([&] { bench::runDd(src, dst, kBlocks); });
-            bench::settle(dst);
-            double gap = 0;
-            const double w = bench::seconds([&] { gap = cutInWindow(form, lastBox); });
-            bench::settle(dst);
+            const double ds = bench::ddSyncSeconds(src, dst, kBlocks);
+            CutTimes cut;
+            const double w = bench::seconds([&] { cut = cutInWindow(form, lastBox); });
             if (std::filesystem::file_size(dst) != static_cast<std::uintmax_t>(kCopyBytes))
                 throw std::runtime_error("the output is not 1 GiB");
             if (run < 0) continue;
             dd.push_back(d);
+            ddSync.push_back(ds);
             window.push_back(w);
-            longestGap = std::max(longestGap, gap);
+            windowSync.push_back(cut.syncSeconds);
+            longestGap = std::max(longestGap, cut.longestGapMs);
         }
 
         const double ddMedian = bench::median(dd), windowMedian = bench::median(window);
@@ -129,6 +148,8 @@ int main(int argc, char** argv) {
                     kRuns);
         std::printf("dd median: %.3f s\n", ddMedian);
         std::printf("window median: %.3f s\n", windowMedian);
+        std::printf("sync seconds: job %.3f, dd %.3f\n", bench::median(windowSync),
+                    bench::median(ddSync));
         std::printf("longest gap ms: %.0f\n", longestGap);
         std::printf("ratio window/dd: %.2f\n", windowMedian / ddMedian);
     } catch (const std::exception& e) {

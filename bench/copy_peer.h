@@ -1,6 +1,8 @@
 // What the copy benchmarks share: a cached source to copy, `dd` as the peer measured in the
 // same run, and the timing and median arithmetic, so that the job and the window are both
-// measured against exactly the same copy.
+// measured against exactly the same copy. A cut ends with its output on the device, so the
+// peer syncs too (`conv=fdatasync`), and how long each side's final sync takes is measured
+// apart: for dd by a copy without the sync, then the same fdatasync that dd would make.
 #pragma once
 
 #include "cutting/cut_job.h"
@@ -50,14 +52,16 @@ inline double seconds(const std::function<void()>& action) {
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
 
-// The peer: `dd if=src of=dst bs=4096 count=blocks conv=notrunc`, in the job's block size.
-inline void runDd(const std::string& src, const std::string& dst, std::int64_t blocks) {
+// The peer: `dd if=src of=dst bs=4096 count=blocks conv=notrunc,fdatasync`, in the job's block
+// size; without `fdatasync` when `sync` is false.
+inline void runDd(const std::string& src, const std::string& dst, std::int64_t blocks,
+                  bool sync = true) {
     std::vector<std::string> args = {"dd",
                                      "if=" + src,
                                      "of=" + dst,
                                      "bs=" + std::to_string(cutting::kBlockBytes),
                                      "count=" + std::to_string(blocks),
-                                     "conv=notrunc",
+                                     sync ? "conv=notrunc,fdatasync" : "conv=notrunc",
                                      "status=none"};
     std::vector<char*> argv;
     for (std::string& arg : args) argv.push_back(arg.data());
@@ -69,6 +73,26 @@ inline void runDd(const std::string& src, const std::string& dst, std::int64_t b
     ::waitpid(pid, &status, 0);
     if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) throw std::runtime_error("dd failed");
 }
+
+// Seconds of dd's final sync: a copy without it, then the fdatasync that dd would have made.
+inline double ddSyncSeconds(const std::string& src, const std::string& dst, std::int64_t blocks) {
+    runDd(src, dst, blocks, false);
+    return seconds([&] { settle(dst); });
+}
+
+// When the last block's progress came: the job's final sync (with its length setting and
+// closing) is what follows it.
+class LastBlockClock {
+  public:
+    using Clock = std::chrono::steady_clock;
+    void mark() { lastBlock_ = Clock::now(); }
+    double secondsSince() const {
+        return std::chrono::duration<double>(Clock::now() - lastBlock_).count();
+    }
+
+  private:
+    Clock::time_point lastBlock_ = Clock::now();
+};
 
 inline double median(std::vector<double> values) {
     std::sort(values.begin(), values.end());

@@ -3,9 +3,13 @@
 #include "cutting/cut_job.h"
 
 #include "cutting/cut_messages.h"
+#include "cutting/file_error.h"
 #include "cutting/random.h"
+#include "cutting/write_back.h"
 
 #include <array>
+#include <future>
+#include <optional>
 
 namespace cutting {
 
@@ -81,16 +85,35 @@ CutResult CutJob::run(const CutInputs& inputs, ProgressSink& progress, MessageSi
     OpenedFiles files;
     files.openRead(source_, inputs.txtSrc);
     files.openWrite(output_, inputs.TxtDest);
-    if (copy(plan.TotalBytes, progress, pump) == CutResult::Cancelled) return CutResult::Cancelled;
-
-    // An existing output may be longer than this cut: its old bytes must not remain.
+    const double written = copy(plan.TotalBytes, progress, pump);
+    // An existing output may be longer than this cut, and a cancelled cut must not leave a
+    // file as long as a finished one: the output ends where the writing stopped.
     output_.SetEndOfFile();
+    // A cancel that came after the last block was written is too late to undo anything.
+    if (written < plan.TotalBytes) {
+        files.closeAll();
+        if (reportCancel_) messages.show(cancelledText(written, plan.TotalBytes), kRefusalTitle);
+        return CutResult::Cancelled;
+    }
+    waitPumping(pump, [this] { output_.SyncData(); });
     files.closeAll();
     messages.show(kSuccessText, kSuccessTitle);
     return CutResult::Completed;
 }
 
-CutResult CutJob::copy(double TotalBytes, ProgressSink& progress, Pump& pump) {
+double CutJob::copy(double TotalBytes, ProgressSink& progress, Pump& pump) {
+    std::optional<WriteBack> writeBack;
+    if (writeBackBytes_ > 0)
+        writeBack.emplace(output_.FileHandle(), writeBackBytes_, rangesInFlight_);
+    // Waits, handling the window's events, while the device is too far behind; raises the
+    // write-back's failure.
+    const auto keepUp = [&] {
+        while (writeBack->waitFor(kSyncPumpInterval)) pump.processPendingMessages();
+        if (const int code = writeBack->error(); code != 0)
+            throw qdct::NumberedError(
+                errnum::kFlushFailed, kFileErrorSource,
+                describeFileError(errnum::kFlushFailed, output_.FileName(), code));
+    };
     double CopiedBytes = 0;
     while (CopiedBytes < TotalBytes) {
         const double remaining = TotalBytes - CopiedBytes;
@@ -101,10 +124,25 @@ CutResult CutJob::copy(double TotalBytes, ProgressSink& progress, Pump& pump) {
         CopiedBytes += n;
         progress.setValue(CopiedBytes);
         output_.WriteBytes(block);
+        if (writeBack && writeBack->written(static_cast<std::int64_t>(CopiedBytes))) keepUp();
         pump.processPendingMessages();
-        if (cancelRequested_) return CutResult::Cancelled;
+        if (cancelRequested_) break;
     }
-    return CutResult::Completed;
+    if (writeBack && CopiedBytes >= TotalBytes) {
+        writeBack->finish();
+        keepUp();
+    }
+    return CopiedBytes;
+}
+
+template <class Action>
+void CutJob::waitPumping(Pump& pump, Action&& action) {
+    // The output is not touched by this thread until the action is done: the window's
+    // handlers that the pump runs only ask for a cancel, which is looked at after the block.
+    std::future<void> done = std::async(std::launch::async, std::forward<Action>(action));
+    while (done.wait_for(kSyncPumpInterval) != std::future_status::ready)
+        pump.processPendingMessages();
+    done.get(); // raises the action's error, if any
 }
 
 } // namespace cutting

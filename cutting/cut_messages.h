@@ -1,5 +1,5 @@
-// Every text that the cutting job shows or raises, in one place: refusals go out titled
-// "info", the success message titled "Info".
+// Every text that the cutting job shows or raises, in one place: refusals and the cancel
+// report go out titled "info", the success message titled "Info".
 #pragma once
 
 #include <string>
@@ -22,6 +22,13 @@ inline constexpr char kPartialByteText[] =
     "Incorrect LBA to add.The sectors to add must give a whole number of bytes.";
 inline constexpr char kOversizeOutputText[] =
     "Incorrect LBA to add.The size of the ISO output would exceed 9007199254740992 bytes.";
+
+// Shown, titled "info", when the user stops a cut with the window's cancel key.
+inline std::string cancelledText(double writtenBytes, double totalBytes) {
+    const auto whole = [](double bytes) { return std::to_string(static_cast<long long>(bytes)); };
+    return "Cutting cancelled: " + whole(writtenBytes) + " of " + whole(totalBytes) +
+           " bytes written.";
+}
 
 // Descriptions of the job's own raised errors.
 inline std::string sourceNotFoundText(const std::string& path) {

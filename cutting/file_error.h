@@ -6,6 +6,8 @@
 
 #include "common/numbered_error.h"
 
+#include <cerrno>
+
 #include <string>
 
 namespace cutting {
@@ -35,6 +37,12 @@ using qdct::errnum::kTypeMismatch;
 
 // The system's text for an errno value, or "Unknown Error." when the system has none.
 std::string systemErrorText(int code);
+
+// Whether a sync that failed with `code` only says that the file (a device, a pipe) has
+// nothing to commit.
+inline bool nothingToCommit(int code) {
+    return code == EINVAL || code == EROFS || code == ESPIPE;
+}
 
 // CRLF + "Error " + code + CRLF + text for a non-zero code; "" for 0.
 std::string systemErrorSuffix(int code);

@@ -21,6 +21,40 @@ constexpr std::int64_t kTwoTo32 = std::int64_t{1} << 32;
 constexpr std::int64_t kRelativeSeekLimit = std::numeric_limits<std::uint32_t>::max();
 constexpr mode_t kCreateMode = 0666; // narrowed by the user's umask
 
+struct Transferred {
+    std::size_t bytes; // done before the loop ended
+    int error;         // 0, or the errno of the call that failed
+};
+
+// Repeats `call(done)`, one read() or write() of the bytes from `done` on, until `count` bytes
+// are done: a short count is followed up and an interrupted call made again. Ends early at a
+// call that returns 0 (the end of a file, a device that takes no more) or fails.
+template <class Call>
+Transferred transferAll(std::size_t count, Call call) {
+    std::size_t done = 0;
+    while (done < count) {
+        const ssize_t n = call(done);
+        if (n > 0)
+            done += static_cast<std::size_t>(n);
+        else if (n == 0)
+            return {done, 0};
+        else if (errno != EINTR)
+            return {done, errno};
+    }
+    return {done, 0};
+}
+
+// 0 when the open file is one this object works with, else the errno that refuses it. A FIFO
+// or socket has no positions, and its peer could stall any read or write for ever; opening a
+// folder for reading succeeds on POSIX, but it is not a file to read.
+int refusalOf(int fd, bool reading) {
+    struct stat st {};
+    if (::fstat(fd, &st) != 0) return errno;
+    if (S_ISFIFO(st.st_mode) || S_ISSOCK(st.st_mode)) return ESPIPE;
+    if (reading && S_ISDIR(st.st_mode)) return EISDIR;
+    return 0;
+}
+
 } // namespace
 
 std::int32_t Random::FileHandle() const {
@@ -59,25 +93,25 @@ void Random::open(const std::string& sFileName, int flags, int lockOperation) {
         // A C path would end at the NUL and name some other file.
         lastError_ = EINVAL;
     } else {
-        fd = UniqueFd(::open(sFileName.c_str(), flags | O_CLOEXEC, kCreateMode));
+        // Non-blocking, so that a FIFO without a peer cannot hold the open for ever.
+        fd = UniqueFd(::open(sFileName.c_str(), flags | O_CLOEXEC | O_NONBLOCK, kCreateMode));
         record(!fd.valid());
     }
-    if (fd.valid()) {
+    if (fd.valid()) lastError_ = refusalOf(fd.get(), (flags & O_ACCMODE) == O_RDONLY);
+    if (fd.valid() && lastError_ == 0) {
+        // Files and devices are read and written in blocking mode, whole blocks at a time.
+        const int status = ::fcntl(fd.get(), F_GETFL);
+        record(status < 0 || ::fcntl(fd.get(), F_SETFL, status & ~O_NONBLOCK) != 0);
+    }
+    if (fd.valid() && lastError_ == 0) {
         int rc;
         do {
             rc = ::flock(fd.get(), lockOperation | LOCK_NB);
         } while (rc != 0 && errno == EINTR);
         record(rc != 0);
-        if (rc != 0) fd = UniqueFd(); // the lock's errno stays the one reported
     }
-    if (fd.valid() && (flags & O_ACCMODE) == O_RDONLY) {
-        // Opening a folder for reading succeeds on POSIX, but it is not a file to read.
-        struct stat st {};
-        const bool failed = ::fstat(fd.get(), &st) != 0;
-        record(failed);
-        if (!failed && S_ISDIR(st.st_mode)) lastError_ = EISDIR;
-        if (lastError_ != 0) fd = UniqueFd();
-    }
+    if (lastError_ != 0)
+        fd = UniqueFd(); // the errno of the step that refused stays the one reported
     if (!fd.valid()) RaiseFileError(errnum::kOpenFailed, sFileName);
 
     file_ = std::move(fd);
@@ -99,49 +133,43 @@ std::vector<std::uint8_t> Random::ReadBytes(std::int32_t ByteCount) {
     requireOpen();
     if (ByteCount <= 0) return {};
     std::vector<std::uint8_t> bytes(static_cast<std::size_t>(ByteCount));
-    std::size_t done = 0;
-    // One read() in the usual case; a short count is followed up so that only the end of
-    // the file, never an interrupted or partial read, leaves zero bytes behind.
-    while (done < bytes.size()) {
-        const ssize_t n = ::read(file_.get(), bytes.data() + done, bytes.size() - done);
-        record(n < 0);
-        if (n > 0) {
-            done += static_cast<std::size_t>(n);
-        } else if (n == 0) {
-            break; // end of file: the rest stays zero
-        } else if (lastError_ != EINTR) {
-            RaiseFileError(errnum::kReadFailed, fileName_);
-        }
-    }
+    // Only the end of the file, never an interrupted or partial read, leaves zero bytes behind.
+    const Transferred read = transferAll(bytes.size(), [&](std::size_t done) {
+        return ::read(file_.get(), bytes.data() + done, bytes.size() - done);
+    });
+    lastError_ = read.error;
+    if (read.error != 0) RaiseFileError(errnum::kReadFailed, fileName_);
     return bytes;
 }
 
 void Random::WriteBytes(std::span<const std::uint8_t> DataBytes) {
     requireOpen();
-    std::size_t done = 0;
-    // A short count (full disk, file-size limit) sets no errno; writing the rest either
-    // finishes or makes the system say why it cannot.
-    while (done < DataBytes.size()) {
-        const ssize_t n = ::write(file_.get(), DataBytes.data() + done, DataBytes.size() - done);
-        record(n < 0);
-        if (n > 0) {
-            done += static_cast<std::size_t>(n);
-        } else if (n == 0 || lastError_ != EINTR) {
-            RaiseFileError(errnum::kWriteFailed, fileName_,
-                           n == 0 ? "Only " + std::to_string(done) + " of " +
-                                        std::to_string(DataBytes.size()) + " bytes were written."
-                                  : std::string());
-        }
+    const Transferred written = transferAll(DataBytes.size(), [&](std::size_t done) {
+        return ::write(file_.get(), DataBytes.data() + done, DataBytes.size() - done);
+    });
+    lastError_ = written.error;
+    if (written.error == 0 && written.bytes < DataBytes.size()) {
+        // A device that takes nothing more and says nothing: reported as a full one.
+        lastError_ = ENOSPC;
+        RaiseFileError(errnum::kWriteFailed, fileName_,
+                       "Only " + std::to_string(written.bytes) + " of " +
+                           std::to_string(DataBytes.size()) + " bytes were written.");
     }
+    if (written.error != 0) RaiseFileError(errnum::kWriteFailed, fileName_);
     if (autoFlush_) Flush();
 }
 
 void Random::Flush() {
     requireOpen();
-    const bool failed = ::fsync(file_.get()) != 0;
-    record(failed);
-    // EINVAL and EROFS: a kind of file (device, pipe) that has nothing to commit.
-    if (failed && lastError_ != EINVAL && lastError_ != EROFS)
+    record(::fsync(file_.get()) != 0);
+    if (lastError_ != 0 && !nothingToCommit(lastError_))
+        RaiseFileError(errnum::kFlushFailed, fileName_);
+}
+
+void Random::SyncData() {
+    requireOpen();
+    record(::fdatasync(file_.get()) != 0);
+    if (lastError_ != 0 && !nothingToCommit(lastError_))
         RaiseFileError(errnum::kFlushFailed, fileName_);
 }
 

@@ -3,11 +3,11 @@
 // images are larger than 4 GB, so the object keeps no position of its own and never narrows
 // one. Every failure is raised as a qdct::NumberedError with the source "Win32File Object".
 //
-// The POSIX layer: open/read/write/lseek/fsync/ftruncate/close, with a non-blocking flock
-// standing in for the share mode (LOCK_EX for OpenFile, LOCK_SH for OpenFileRead), so that an
-// exclusive holder refuses every other open of the file that uses locks, in this process or
-// another. The errno of every native call (0 when it succeeded) is recorded as the last system
-// error code that the error descriptions quote.
+// The POSIX layer: open/read/write/lseek/fsync/fdatasync/ftruncate/close,
+// with a non-blocking flock standing in for the share mode (LOCK_EX for OpenFile, LOCK_SH for
+// OpenFileRead), so that an exclusive holder refuses every other open of the file that uses
+// locks, in this process or another. The errno of every native call (0 when it succeeded) is
+// recorded as the last system error code that the error descriptions quote.
 #pragma once
 
 #include "cutting/unique_fd.h"
@@ -41,6 +41,7 @@ class Random {
     // system refuses (or another holder of the file keeps it locked).
     void OpenFile(const std::string& sFileName);
     // Opens an existing file (not a folder) for reading while others may read and write it.
+    // Neither open blocks: a FIFO or a socket is refused with 45602 (ESPIPE) at once.
     void OpenFileRead(const std::string& sFileName);
     // Closes the file and resets the fields; a close that the system reports as failed still
     // releases the file, then raises 45608.
@@ -50,8 +51,11 @@ class Random {
     std::vector<std::uint8_t> ReadBytes(std::int32_t ByteCount);
     // Writes every byte at the position; a failed or short write raises 45606.
     void WriteBytes(std::span<const std::uint8_t> DataBytes);
-    // Commits written data to the device; a failure raises 45607.
+    // Commits written data to the device; a failure raises 45607. Files with nothing to commit
+    // (a character device such as /dev/null) pass.
     void Flush();
+    // Like Flush, for the data and the length only (fdatasync): what a reader needs back.
+    void SyncData();
     // Moves to HighPos x 2^32 + LowPos (LowPos read as unsigned). Failures are not raised.
     void SeekAbsolute(std::int32_t HighPos, std::int32_t LowPos);
     // Moves by offset; raises 45604 when the new position would be negative or not fit in

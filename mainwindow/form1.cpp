@@ -16,6 +16,10 @@
 #include <QIcon>
 #include <QLocale>
 #include <QScreen>
+#include <QShortcut>
+
+#include <algorithm>
+#include <cmath>
 
 namespace form1 {
 namespace {
@@ -30,16 +34,26 @@ constexpr Qt::WindowFlags kWindowFlags = Qt::Window | Qt::CustomizeWindowHint |
                                          Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                                          Qt::WindowCloseButtonHint;
 
+constexpr double kBytesPerMB = 1e6;
+constexpr double kWholeMBFrom = 10; // below this, one decimal
+constexpr int kSecondsPerMinute = 60;
+constexpr int kSecondsPerHour = 3600;
+constexpr int kPercent = 100;
+
+// The job's messages come once the cut is over: the bar's text goes first.
 class JobMessages final : public cutting::MessageSink {
   public:
-    JobMessages(Form1Dialogs& dialogs, QWidget& parent) : dialogs_(dialogs), parent_(parent) {}
+    JobMessages(Form1Dialogs& dialogs, QWidget& parent, CutProgress& progress)
+        : dialogs_(dialogs), parent_(parent), progress_(progress) {}
     void show(const std::string& text, const std::string& title) override {
+        progress_.hideText();
         dialogs_.MsgBox(&parent_, QString::fromStdString(text), QString::fromStdString(title));
     }
 
   private:
     Form1Dialogs& dialogs_;
     QWidget& parent_;
+    CutProgress& progress_;
 };
 
 class EventPass final : public cutting::Pump {
@@ -51,7 +65,56 @@ std::string pathOf(const QString& text) {
     return QFile::encodeName(text).toStdString();
 }
 
+QString clockText(double seconds) {
+    const long long whole = std::llround(seconds);
+    const QString minSec = QStringLiteral("%1:%2")
+                               .arg(whole % kSecondsPerHour / kSecondsPerMinute)
+                               .arg(whole % kSecondsPerMinute, 2, 10, QLatin1Char('0'));
+    if (whole < kSecondsPerHour) return minSec;
+    return QStringLiteral("%1:%2").arg(whole / kSecondsPerHour).arg(minSec.rightJustified(5, '0'));
+}
+
 } // namespace
+
+QString cutProgressText(int percent, std::optional<double> bytesPerSecond,
+                        std::optional<double> secondsLeft) {
+    QString text = QStringLiteral("%1%").arg(percent);
+    if (!bytesPerSecond) return text;
+    const double mb = *bytesPerSecond / kBytesPerMB;
+    text += QStringLiteral(" · %1 MB/s").arg(mb, 0, 'f', mb < kWholeMBFrom ? 1 : 0);
+    if (secondsLeft) text += QStringLiteral(" · %1 left").arg(clockText(*secondsLeft));
+    return text;
+}
+
+void CutProgress::setMax(double value) {
+    steps_.setMax(value);
+    max_ = value;
+    rate_.reset();
+    start_ = Clock::now();
+    showText(0, start_);
+    bar_.setTextVisible(true);
+}
+
+void CutProgress::setValue(double value) {
+    steps_.setValue(value);
+    if (!bar_.isTextVisible()) return;
+    const Clock::time_point now = Clock::now();
+    if (now - shownAt_ >= kProgressTextInterval) showText(value, now);
+}
+
+void CutProgress::showText(double value, Clock::time_point now) {
+    shownAt_ = now;
+    rate_.add(std::chrono::duration<double>(now - start_).count(), value);
+    const int percent =
+        max_ > 0 ? static_cast<int>(std::min<double>(kPercent, std::floor(value * kPercent / max_)))
+                 : kPercent;
+    // The text is the whole format: a '%' that is not followed by p, v or m stays as it is.
+    bar_.setFormat(cutProgressText(percent, rate_.bytesPerSecond(), rate_.secondsLeft(max_)));
+}
+
+void CutProgress::hideText() {
+    bar_.setTextVisible(false);
+}
 
 Form1::Form1(std::unique_ptr<Form1Dialogs> dialogs, QWidget* parent)
     : QWidget(parent), ui_(std::make_unique<Ui::Form1>()),
@@ -66,7 +129,12 @@ Form1::Form1(std::unique_ptr<Form1Dialogs> dialogs, QWidget* parent)
     loadStoredButtons(*this, storedButtonsData());
     // The job reads whatever Text1 holds; only the option buttons write it.
     ui_->Text1->setReadOnly(true);
-    progress_ = std::make_unique<ScaledProgress>(*ui_->PB1);
+    progress_ = std::make_unique<CutProgress>(*ui_->PB1);
+    progress_->hideText();
+    cancelKey_ = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    cancelKey_->setEnabled(false);
+    connect(cancelKey_, &QShortcut::activated, this,
+            [this] { job_.requestCancel(cutting::CancelNotice::Report); });
 
     connect(ui_->chameleonButton1, &chameleon::ChameleonButtonWidget::Click, this,
             &Form1::chameleonButton1_Click);
@@ -157,9 +225,19 @@ cutting::CutInputs Form1::cutInputs() const {
 void Form1::chameleonButton3_Click() {
     // The cut lets clicks through between blocks; this one belongs to the cut already running.
     if (job_.isRunning()) return;
-    JobMessages messages(*dialogs_, *this);
+    JobMessages messages(*dialogs_, *this, *progress_);
     EventPass pump;
-    guarded([&] { job_.run(cutInputs(), *progress_, messages, pump); });
+    cancelKey_->setEnabled(true);
+    guarded([&] {
+        try {
+            job_.run(cutInputs(), *progress_, messages, pump);
+        } catch (...) {
+            progress_->hideText(); // before the error box: the cut is over
+            throw;
+        }
+    });
+    cancelKey_->setEnabled(false);
+    progress_->hideText();
     if (closeAfterCut_) {
         closeAfterCut_ = false;
         close();

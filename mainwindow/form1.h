@@ -6,27 +6,64 @@
 // "Start Cutting" handler and lets the window handle its events after every block, so the
 // handlers guard what that allows: a second "Start Cutting" is ignored, and "Quit" or closing
 // the window cancels the cut at the next block and closes the window once both files are
-// closed. An error that stops a handler is shown with its number and description and the
-// window goes on.
+// closed. Escape while a cut runs cancels it too, and says how far it got. While a cut runs,
+// PB1 shows the percentage, the speed and the time left; otherwise no text. An error that
+// stops a handler is shown with its number and description and the window goes on.
 #pragma once
 
 #include "cutting/cut_job.h"
 #include "cutting/presets.h"
 #include "cutting/random.h"
+#include "cutting/rate_estimator.h"
 #include "mainwindow/dialogs.h"
 #include "mainwindow/scaled_progress.h"
 
 #include <QWidget>
 #include <array>
+#include <chrono>
 #include <memory>
+#include <optional>
 
 class QRadioButton;
+class QShortcut;
 
 namespace Ui {
 class Form1;
 }
 
 namespace form1 {
+
+// How often, at most, PB1's text changes during a cut.
+inline constexpr std::chrono::milliseconds kProgressTextInterval{250};
+
+// PB1's text during a cut: "37%", then " · 812 MB/s" once a speed is known, then
+// " · 0:04 left" once the time left has settled (h:mm:ss from an hour on).
+QString cutProgressText(int percent, std::optional<double> bytesPerSecond,
+                        std::optional<double> secondsLeft);
+
+// PB1 as the cut's progress sink: the bar's steps, and its text while the cut runs.
+class CutProgress final : public cutting::ProgressSink {
+  public:
+    using Clock = std::chrono::steady_clock;
+    explicit CutProgress(QProgressBar& bar) : bar_(bar), steps_(bar) {}
+
+    void setMin(double value) override { steps_.setMin(value); }
+    // A new cut: the range, and the text from 0%.
+    void setMax(double value) override;
+    void setValue(double value) override;
+    // No text: no cut runs.
+    void hideText();
+
+  private:
+    void showText(double value, Clock::time_point now);
+
+    QProgressBar& bar_;
+    ScaledProgress steps_;
+    cutting::RateEstimator rate_;
+    Clock::time_point start_{};
+    Clock::time_point shownAt_{};
+    double max_ = 0;
+};
 
 class Form1 : public QWidget {
     Q_OBJECT
@@ -65,8 +102,9 @@ class Form1 : public QWidget {
     cutting::Random SourceFile;
     cutting::Random OutputFile;
     cutting::CutJob job_{SourceFile, OutputFile};
-    std::unique_ptr<ScaledProgress> progress_;
-    bool closeAfterCut_ = false; // a close arrived during the cut
+    std::unique_ptr<CutProgress> progress_;
+    QShortcut* cancelKey_ = nullptr; // Escape, enabled while a cut runs
+    bool closeAfterCut_ = false;     // a close arrived during the cut
 };
 
 } // namespace form1

@@ -1,13 +1,16 @@
 // The cutting job end to end on small files: exact output bytes and length, zero padding, the
-// last block, the order of progress, pumps and messages, and the ways a run must not claim
-// success (failed reads and writes), leave old bytes, start twice or ignore a cancel.
+// last block, the order of progress, pumps and messages, the syncs that make success durable,
+// and the ways a run must not claim success (failed reads, writes and syncs), leave old bytes,
+// start twice, ignore a cancel or undo a complete cut.
 #include "cutting/cut_job.h"
 
 #include "cutting/random.h"
+#include "sync_spy.h"
 #include "test_files.h"
 
 #include <functional>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace cutting {
 namespace {
@@ -24,9 +27,11 @@ struct FakeWindow : ProgressSink, MessageSink, Pump {
     void setValue(double v) override { note("value", v); }
     void show(const std::string& text, const std::string& title) override {
         log.push_back(title + ": " + text);
+        syncsAtMessage = syncSpy::calls().size();
     }
     void processPendingMessages() override {
-        log.push_back("pump");
+        // The pumps while the output syncs, however many, show as the last block's one.
+        if (log.empty() || log.back() != "pump") log.push_back("pump");
         if (onPump) onPump(++pumps);
     }
     void note(std::string what, double v) { log.push_back(what + " " + std::to_string(int(v))); }
@@ -34,6 +39,7 @@ struct FakeWindow : ProgressSink, MessageSink, Pump {
     Log log;
     std::function<void(int)> onPump;
     int pumps = 0;
+    std::size_t syncsAtMessage = 0;
 };
 
 class CutJobTest : public ::testing::Test {
@@ -45,6 +51,8 @@ class CutJobTest : public ::testing::Test {
     }
     CutInputs cutOf(double sectors) const { return cutOf(sectors, src, out); }
     CutResult run(const CutInputs& in) { return job.run(in, window, window, window); }
+    void SetUp() override { syncSpy::reset(); }
+    void TearDown() override { syncSpy::reset(); }
     void expectBothClosed() const { EXPECT_FALSE(SourceFile.IsOpen() || OutputFile.IsOpen()); }
 
     TempDir dir;
@@ -96,10 +104,14 @@ TEST_F(CutJobTest, RefusalsOpenNothingAndShowInfo) {
 
 TEST_F(CutJobTest, ErrorsCloseWhatTheRunOpenedAndNeverClaimSuccess) {
     writeFile(src, pattern(9000));
+    const std::string fifo = dir.file("fifo.iso");
+    ::mkfifo(fifo.c_str(), 0600);
     // The system's part of each text is checked with the file object itself.
     const std::string cases[][3] = {
-        {src, src, "45602 Win32File Object: Error opening '" + src + "'."}, // held for reading
-        {src, out, "45606 Win32File Object: Error writing '" + out + "'."}, // the limit below
+        {fifo, out, "53 Quillmar Dvd Control Test: File not found: '" + fifo + "'."},
+        {src, fifo, "45602 Win32File Object: Error opening '" + fifo + "'."}, // never blocks
+        {src, src, "45602 Win32File Object: Error opening '" + src + "'."},   // held for reading
+        {src, out, "45606 Win32File Object: Error writing '" + out + "'."},   // the limit below
         {"/proc/self/mem", out, "45605 Win32File Object: Error reading '/proc/self/mem'."},
     };
     for (const auto& [from, to, head] : cases) {
@@ -119,23 +131,73 @@ TEST_F(CutJobTest, ErrorsCloseWhatTheRunOpenedAndNeverClaimSuccess) {
 TEST_F(CutJobTest, ASecondStartIsRefusedAndACancelStopsAfterTheBlock) {
     writeFile(src, pattern(40000));
     std::vector<CutResult> nested;
-    window.onPump = [&](int pump) {
-        EXPECT_TRUE(job.isRunning());
-        if (pump == 1) nested.push_back(run(cutOf(1)));
-        if (pump == 2) job.requestCancel();
+    const struct {
+        int cancelAtPump;
+        CancelNotice notice;
+        CutResult result;
+        int written;
+        const char* last; // the window's last log line
+    } cases[] = {
+        {2, CancelNotice::Silent, CutResult::Cancelled, 8192, "pump"},
+        {2, CancelNotice::Report, CutResult::Cancelled, 8192,
+         "info: Cutting cancelled: 8192 of 16384 bytes written."},
+        {4, CancelNotice::Report, CutResult::Completed, 16384, "Info: Process Successfully!!!"},
     };
-    EXPECT_EQ(run(cutOf(8)), CutResult::Cancelled);
-    EXPECT_EQ(nested, std::vector<CutResult>{CutResult::AlreadyRunning});
-    EXPECT_EQ(window.pumps, 2);
-    EXPECT_EQ(readFile(out), pattern(8192));
-    EXPECT_EQ(window.log.back(), "pump"); // nothing is reported after a cancel
-    expectBothClosed();
-    EXPECT_FALSE(job.isRunning());
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.written);
+        writeFile(out, Bytes(40000, 9)); // older and longer: no tail of it may stay
+        window.pumps = 0;
+        window.onPump = [&](int pump) {
+            EXPECT_TRUE(job.isRunning());
+            if (pump == 1) nested.push_back(run(cutOf(1)));
+            if (pump == c.cancelAtPump) job.requestCancel(c.notice);
+        };
+        EXPECT_EQ(run(cutOf(8)), c.result);
+        EXPECT_EQ(readFile(out), pattern(std::size_t(c.written)));
+        EXPECT_EQ(window.log.back(), c.last);
+        expectBothClosed();
+        EXPECT_FALSE(job.isRunning());
+    }
+    EXPECT_EQ(nested, std::vector<CutResult>(std::size(cases), CutResult::AlreadyRunning));
 
     window.onPump = nullptr; // the cancel does not outlive its run
     job.requestCancel();
     EXPECT_EQ(run(cutOf(8)), CutResult::Completed);
     EXPECT_EQ(readFile(out), pattern(16384));
+}
+
+TEST_F(CutJobTest, TheOutputIsOnItsDeviceBeforeSuccessAndASyncFailureIsRaised) {
+    writeFile(src, pattern(200000));
+    job.setWriteBack(65536, 1);
+    // Start each 64 KiB range as it is written and wait for the one before; then one data sync
+    // of the whole, cut-to-length output. A device has nothing to sync and still completes.
+    std::vector<std::string> expected = {"sync_file_range 0+65536 write",
+                                         "sync_file_range 65536+65536 write",
+                                         "sync_file_range 0+65536 wait", "fdatasync size 163840"};
+    for (const std::string& to : {out, std::string("/dev/null")}) {
+        SCOPED_TRACE(to);
+        syncSpy::reset();
+        writeFile(out, Bytes(300000, 9));
+        EXPECT_EQ(run(cutOf(80, src, to)), CutResult::Completed);
+        EXPECT_EQ(syncSpy::calls(), expected);
+        EXPECT_EQ(window.log.back(), "Info: Process Successfully!!!");
+        EXPECT_EQ(window.syncsAtMessage, expected.size());
+        expected = {expected[0], "fdatasync size 0"}; // a device needs no more write-back
+    }
+
+    // The device reports a write error, to the write-back or to the final sync.
+    for (const auto& [writeBack, failing] :
+         {std::pair(65536, "sync_file_range"), std::pair(0, "fdatasync")}) {
+        SCOPED_TRACE(failing);
+        syncSpy::failSyncs(failing, EIO);
+        job.setWriteBack(writeBack);
+        window.log.clear();
+        EXPECT_EQ(raised([&] { run(cutOf(80)); }), "45607 Win32File Object: Error flushing '" +
+                                                       out + "'." + CRLF + "Error 5" + CRLF +
+                                                       "Input/output error");
+        EXPECT_EQ(window.log.back().find("Successfully"), std::string::npos);
+        expectBothClosed();
+    }
 }
 
 } // namespace

@@ -4,8 +4,12 @@
 
 #include "test_files.h"
 
+#include <fcntl.h>
 #include <functional>
 #include <gtest/gtest.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 namespace cutting {
@@ -112,6 +116,37 @@ TEST_F(RandomTest, ExclusiveOpenRefusesEveryOtherOpenSharedOpensCoexist) {
         transient.OpenFile(path);
     }
     file.OpenFile(path);
+}
+
+TEST_F(RandomTest, FifosAndSocketsAreRefusedAtOnce) {
+    // A FIFO without a writer blocks a plain open for reading, and one without a reader blocks
+    // every write: a hang ends the test program instead of the run.
+    constexpr unsigned kHangSeconds = 5;
+    ::alarm(kHangSeconds);
+    const std::string fifo = dir.file("fifo.iso"), socket = dir.file("socket.iso");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    socket.copy(address.sun_path, sizeof address.sun_path - 1);
+    const UniqueFd listener(::socket(AF_UNIX, SOCK_STREAM, 0));
+    ASSERT_EQ(::bind(listener.get(), reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+
+    const std::function<void(const std::string&)> opens[] = {
+        [&](const std::string& p) { file.OpenFile(p); },
+        [&](const std::string& p) { file.OpenFileRead(p); }};
+    for (const auto& open : opens) {
+        EXPECT_EQ(raised([&] { open(fifo); }), refusedOpen(fifo, 29, "Illegal seek"));
+        EXPECT_EQ(raised([&] { open(socket); }),
+                  refusedOpen(socket, 6, "No such device or address"));
+        EXPECT_FALSE(file.IsOpen());
+    }
+    // Files and devices are opened, then read and written in blocking mode.
+    for (const std::string& p : {path, std::string("/dev/zero")}) {
+        file.OpenFile(p);
+        EXPECT_EQ(::fcntl(file.FileHandle(), F_GETFL) & O_NONBLOCK, 0) << p;
+        file.CloseFile();
+    }
+    ::alarm(0);
 }
 
 TEST_F(RandomTest, PositionsBeyond4GBOnASparseFile) {

@@ -169,6 +169,44 @@ TEST_F(Form1Test, QuitOrCloseDuringACutCancelsItThenCloses) {
     EXPECT_TRUE(dialogs.messages.empty() && dialogs.errors.empty());
 }
 
+// Escape during a cut stops it after its block, over an older and longer output, and says how
+// far it got; the bar shows the cut's text only while it runs.
+TEST_F(Form1Test, EscapeDuringACutCancelsItAndSaysHowFarItGot) {
+    makeImage(path("output.ISO"), 2u << 20, 1 << 20); // older and longer
+    prepareCut(path("output.ISO"), 500);
+    EXPECT_FALSE(PB1().isTextVisible());
+    QString textDuringCut;
+    QTimer::singleShot(0, &form, [&] {
+        textDuringCut = PB1().isTextVisible() ? PB1().text() : "(none)";
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    });
+    click(3);
+    EXPECT_EQ(textDuringCut, "0%");
+    const auto written = std::filesystem::file_size(path("output.ISO").toStdString());
+    EXPECT_TRUE(written > 0 && written < 500u * 2048) << written;
+    EXPECT_EQ(readFile(path("output.ISO")), pattern(written));
+    EXPECT_EQ(dialogs.messages, QStringList{QString("info: Cutting cancelled: %1 of %2 bytes "
+                                                    "written.")
+                                                .arg(written)
+                                                .arg(500 * 2048)});
+    EXPECT_TRUE(bothFilesClosed() && form.isVisible() && !PB1().isTextVisible());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape); // idle: nothing to cancel
+    EXPECT_EQ(dialogs.messages.size(), 1);
+}
+
+TEST(CutProgressText, PercentThenSpeedThenTimeLeft) {
+    const std::tuple<int, std::optional<double>, std::optional<double>, const char*> cases[] = {
+        {0, {}, {}, "0%"},
+        {37, 812.4e6, {}, "37% · 812 MB/s"},
+        {37, 812.6e6, 4.4, "37% · 813 MB/s · 0:04 left"},
+        {5, 9.96e6, 725, "5% · 10.0 MB/s · 12:05 left"},
+        {99, 0.25e6, 3 * 3600 + 62, "99% · 0.3 MB/s · 3:01:02 left"},
+        {100, 2e9, 0, "100% · 2000 MB/s · 0:00 left"},
+    };
+    for (const auto& [percent, speed, left, text] : cases)
+        EXPECT_EQ(cutProgressText(percent, speed, left), QString::fromUtf8(text));
+}
+
 TEST(ErrorBoxText, ShowsTheNumberAndTheDescriptionOnItsOwnLines) {
     EXPECT_EQ(errorBoxText(53, "File not found: '/a.ISO'."),
               "Run-time error '53':\n\nFile not found: '/a.ISO'.");
