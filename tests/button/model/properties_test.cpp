@@ -39,7 +39,7 @@ qdct::NumberedError thrown(const std::function<void()>& f) {
 
 struct PropertiesTest : ::testing::Test, ShownButtonFixture {};
 
-TEST(PropertiesDefaultsTest, NewInstanceAndEmptyStoreGiveTheDefaultsWithoutDrawing) {
+TEST_F(PropertiesTest, NewInstanceAndEmptyStoreGiveTheDefaultsWithoutDrawing) {
     TestHost host;
     host.displayName = "chameleonButton3";
     host.ambFont = QFont("Arial");
@@ -116,7 +116,7 @@ const SetterCase kSetterCases[] = {
     {[](B& b) { b.setFontName("Courier"); }, 1, nullptr},
 };
 
-TEST(SettersTest, RepaintAndNotifyInTheirOrderEvenForTheSameValue) {
+TEST_F(PropertiesTest, RepaintAndNotifyInTheirOrderEvenForTheSameValue) {
     for (const SetterCase& c : kSetterCases) {
         SCOPED_TRACE(::testing::Message() << "case " << (&c - kSetterCases));
         ShownButtonFixture s;

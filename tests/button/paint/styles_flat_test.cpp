@@ -47,7 +47,7 @@ constexpr RingCase kRingCases[] = {
     {FlatHighlight, "x", true, false, kFaceOnly},
 };
 
-TEST(FlatStylesTest, RingsPerLookHoverAndDefault) {
+TEST(StylesFlatTest, RingsPerLookHoverAndDefault) {
     for (const RingCase& k : kRingCases) {
         for (const char look : std::string_view(k.looks)) {
             SCOPED_TRACE(::testing::Message() << "case " << (&k - kRingCases) << " look " << look);
@@ -68,7 +68,7 @@ TEST(FlatStylesTest, RingsPerLookHoverAndDefault) {
     }
 }
 
-TEST(FlatStylesTest, DefaultClassicBevelWithoutFocusRectAndCustomPressedHoverFill) {
+TEST(StylesFlatTest, DefaultClassicBevelWithoutFocusRectAndCustomPressedHoverFill) {
     for (const std::uint8_t state : {StateUp, StateDown}) {
         StyleFixture plain(ClassicBevel, 75, 23, QStringLiteral("OK"));
         StyleFixture asDefault(ClassicBevel, 75, 23, QStringLiteral("OK"));
@@ -84,7 +84,7 @@ TEST(FlatStylesTest, DefaultClassicBevelWithoutFocusRectAndCustomPressedHoverFil
 }
 
 // The backdrop whatever the state, or the face without one; a smaller one covers its own part.
-TEST(FlatStylesTest, TransparentCopiesTheBackdropInsteadOfTheFace) {
+TEST(StylesFlatTest, TransparentCopiesTheBackdropInsteadOfTheFace) {
     StyleFixture b(Transparent);
     b.draw();
     b.expectRings("FFFFFFFF");

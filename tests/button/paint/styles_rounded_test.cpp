@@ -19,7 +19,7 @@ constexpr Palette kHover = {rgb(255, 178, 49), rgb(231, 150, 0), rgb(255, 243, 2
 constexpr Palette kFocus = {rgb(140, 174, 231), rgb(107, 130, 239), rgb(206, 231, 255),
                             rgb(189, 215, 247), rgb(181, 209, 240)};
 
-TEST(RoundedStylesTest, GradientStepIsHeldAsFloatAndHalvesToEven) {
+TEST(StylesRoundedTest, GradientStepIsHeldAsFloatAndHalvesToEven) {
     const int halfSteps[] = {0, -1, -2, -2, -2, -3, -4, -4, -4, -5};
     for (int i = 1; i <= 25; ++i) EXPECT_EQ(gradientOffset(25, 25, i), -i);
     for (int i = 1; i <= 10; ++i) EXPECT_EQ(gradientOffset(25, 50, i), halfSteps[i - 1]) << i;
@@ -32,7 +32,7 @@ TEST(RoundedStylesTest, GradientStepIsHeldAsFloatAndHalvesToEven) {
 
 // Face rows at heights 25 and 50 (pressed: from a darker base, bottom-up), the outline and its
 // corner pixels, and the shaded edge lines as {x, y, offset from the face's base}.
-TEST(RoundedStylesTest, RoundedGradientGradientRowsOutlineAndShadedEdges) {
+TEST(StylesRoundedTest, RoundedGradientGradientRowsOutlineAndShadedEdges) {
     const int rest[][3] = {{10, -2, -48}, {10, -3, -32}, {-2, 10, -36}, {-3, 10, -24},
                            {10, 1, 16},   {10, 2, 10},   {1, 10, -5},   {2, 10, -10}};
     const int pressed[][3] = {{10, -2, 16}, {10, -3, 10}, {-2, 10, 5},  {10, 1, -32},
@@ -62,7 +62,7 @@ void expectPalette(const StyleFixture& b, const Palette& p) {
 
 // Hover beats focus; focus or default needs ShowFocusRect. Disabled, a flat shaded face f in a
 // shaded outline o with shaded corner pixels c, hovered or not.
-TEST(RoundedStylesTest, RoundedGradientInnerEdgeByHoverFocusAndDefaultAndTheDisabledLook) {
+TEST(StylesRoundedTest, RoundedGradientInnerEdgeByHoverFocusAndDefaultAndTheDisabledLook) {
     StyleFixture b(RoundedGradient, 137, 25);
     const Rgb gb = b.r().GradientBase;
     b.r().IsOver = b.r().HasFocus = true;
@@ -89,7 +89,7 @@ TEST(RoundedStylesTest, RoundedGradientInnerEdgeByHoverFocusAndDefaultAndTheDisa
 // Up and disabled differ only in the caption. Pressed, nested frames shaded from the shadow
 // colour: p the pressed face, o and i the outer and inner frames. The slanting strokes are the
 // rasteriser's and not probed.
-TEST(RoundedStylesTest, RoundedBevelRingsAndTheChangeOfGradientBase) {
+TEST(StylesRoundedTest, RoundedBevelRingsAndTheChangeOfGradientBase) {
     for (const bool enabled : {true, false}) {
         StyleFixture b(RoundedBevel);
         b.useScheme(SchemeClassic);
@@ -111,7 +111,7 @@ TEST(RoundedStylesTest, RoundedBevelRingsAndTheChangeOfGradientBase) {
 // d the dark frame, c its lifted corners, f the lifted face, p the pressed face. The focus box
 // frames the caption in both looks; the pressed caption is drawn directly, in TextOverColor
 // (not TextColor) though the pointer is elsewhere, leaving the caption mode alone.
-TEST(RoundedStylesTest, DoubleFrameFramesFocusBoxAndThePressedCaption) {
+TEST(StylesRoundedTest, DoubleFrameFramesFocusBoxAndThePressedCaption) {
     StyleFixture b(DoubleFrame, 75, 23, QStringLiteral("WWW"));
     b.useScheme(SchemeClassic);
     b.r().TextOverColor = rgb(255, 0, 0);
@@ -145,7 +145,7 @@ TEST(RoundedStylesTest, DoubleFrameFramesFocusBoxAndThePressedCaption) {
 }
 
 // The two-pixel outline shows at the left end of the middle row.
-TEST(RoundedStylesTest, OvalOutlineByHoverPressedFaceAndNoEllipseWhenDisabled) {
+TEST(StylesRoundedTest, OvalOutlineByHoverPressedFaceAndNoEllipseWhenDisabled) {
     StyleFixture b(Oval, 40, 40);
     b.useScheme(SchemeClassic);
     const ButtonRecord& r = b.r();
@@ -167,7 +167,7 @@ TEST(RoundedStylesTest, OvalOutlineByHoverPressedFaceAndNoEllipseWhenDisabled) {
 // o the outer frame, i the inner one; '.' leaves the face rows to the gradient check. Hovered,
 // a flat Light face; disabled, the gradient whatever the pointer does; pressed, a flat face,
 // a darker outer frame p and highlight lines along the bottom and the right.
-TEST(RoundedStylesTest, GradientFramedGradientOrFlatFaceInsideTheFrames) {
+TEST(StylesRoundedTest, GradientFramedGradientOrFlatFaceInsideTheFrames) {
     StyleFixture b(GradientFramed);
     b.useScheme(SchemeCustom, rgb(100, 110, 120), rgb(100, 110, 120)); // a highlight below white
     const ButtonRecord& r = b.r();
@@ -192,7 +192,7 @@ TEST(RoundedStylesTest, GradientFramedGradientOrFlatFaceInsideTheFrames) {
 
 // As the default button the caption is drawn bold, laid out for the bold font, without a
 // repaint of its own; font, layout and RedrawAllowed are back afterwards.
-TEST(RoundedStylesTest, GradientFramedDefaultButtonCaptionIsBoldForTheDrawingOnly) {
+TEST(StylesRoundedTest, GradientFramedDefaultButtonCaptionIsBoldForTheDrawingOnly) {
     StyleFixture b(GradientFramed, 75, 23, QStringLiteral("Default"));
     const Rect layout = b.r().CaptionRect;
     b.draw();
