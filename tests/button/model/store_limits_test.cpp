@@ -5,7 +5,7 @@
 #include "button/model/property_bag.h"
 #include "button/paint/metrics.h"
 #include "common/numbered_error.h"
-#include "recording_host.h"
+#include "tests/button/model/recording_host.h"
 
 #include <QBuffer>
 #include <QRandomGenerator>

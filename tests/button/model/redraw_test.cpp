@@ -1,13 +1,13 @@
 // Redraw's entry rules and order of work: when it draws at all, what it remembers, the forced
 // down look of a checked check-box button, the hover colours of the custom scheme, the styles
 // that draw only the face, and the focus marks a disabled button must never show.
-#include "style_fixture.h"
+#include "tests/button/paint/style_fixture.h"
 
 namespace chameleon::testing {
 namespace {
 
-TEST(Redraw, DrawsOnlyWhenForcedOrStateOrCaptionChanged) {
-    StyledButton b(ClassicBevel);
+TEST(RedrawTest, DrawsOnlyWhenForcedOrStateOrCaptionChanged) {
+    StyleFixture b(ClassicBevel);
     const auto clearsAfter = [&](std::uint8_t state, bool force) {
         Redraw(b.c, state, force);
         return b.host.clears;
@@ -30,32 +30,19 @@ TEST(Redraw, DrawsOnlyWhenForcedOrStateOrCaptionChanged) {
     EXPECT_EQ(b.r().LastCaption, QStringLiteral("New"));
 }
 
-TEST(Redraw, CheckedCheckBoxDrawsDownWhateverIsAsked) {
-    StyledButton b(ClassicBevel);
-    b.r().CheckBoxBehaviour = b.r().Value = true;
-    b.draw(StateUp);
-    EXPECT_EQ(b.r().LastState, StateDown);
-    b.expectRings("DDHHHHHD"); // the sunken bevel
-    b.r().Value = false;
-    b.draw(StateUp);
-    EXPECT_EQ(b.r().LastState, StateUp);
-    b.expectRings("HHDDDDDH");
-}
-
 // Hovered, a custom-scheme button draws exactly as one whose BackColor is BackOver, and keeps
 // its own BackColor and colours afterwards; other schemes have no hover face.
-TEST(Redraw, CustomSchemeHoverDrawsFromBackOverAndRestoresBackColor) {
+TEST(RedrawTest, CustomSchemeHoverDrawsFromBackOverAndRestoresBackColor) {
     const Rgb back = rgb(10, 120, 200), over = rgb(250, 200, 20);
-    StyledButton hovered(ClassicBevel), asOver(ClassicBevel);
-    hovered.useCustomScheme(back, over);
-    asOver.useCustomScheme(over, over);
+    StyleFixture hovered(ClassicBevel), asOver(ClassicBevel);
+    hovered.useScheme(SchemeCustom, back, over);
+    asOver.useScheme(SchemeCustom, over, over);
     hovered.r().IsOver = true;
     EXPECT_EQ(hovered.draw(), asOver.draw());
     hovered.expectPixels({{5, 5, over}});
     EXPECT_EQ(hovered.r().BackColor, static_cast<OleColor>(back));
     EXPECT_EQ(hovered.r().FaceColor, back);
-
-    hovered.useClassicScheme();
+    hovered.useScheme(SchemeClassic);
     hovered.r().IsOver = true;
     hovered.draw();
     hovered.expectPixels({{5, 5, rgb(192, 192, 192)}});
@@ -65,13 +52,13 @@ TEST(Redraw, CustomSchemeHoverDrawsFromBackOverAndRestoresBackColor) {
 // one shows it only with ShowFocusRect, and only in the styles that mark it; the ClassicBevel
 // drawn enabled is the default button, the only one of its style that does. FaceOnly and the
 // values outside 1 to 14 show the face alone in every drawing, without even the caption.
-TEST(Redraw, FocusMarksAndTheFaceOnlyLooks) {
+TEST(RedrawTest, FocusMarksAndTheFaceOnlyLooks) {
     for (std::int32_t type = -1; type <= 15; ++type) {
         for (const bool enabled : {true, false}) {
             for (const std::uint8_t state : {StateUp, StateDown}) {
                 SCOPED_TRACE(::testing::Message() << "type " << type << " enabled " << enabled
                                                   << " state " << int(state));
-                StyledButton b(type, 75, 23, QStringLiteral("Go"));
+                StyleFixture b(type, 75, 23, QStringLiteral("Go"));
                 b.host.displayAsDefault = type == ClassicBevel || !enabled;
                 b.r().Enabled = enabled;
                 const QImage unfocused = b.draw(state);

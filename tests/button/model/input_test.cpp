@@ -1,10 +1,8 @@
-// The button's input rules through the recording host: every notification raises its event
-// first and then acts on what the host's handler left, clicks come only from the left button,
-// the space key's release and the access key, hover starts and stops OverTimer, and values
-// that do not fit a byte are overflow errors raised before anything is drawn.
-#include "button/model/chameleon_button.h"
+// The button's input rules through the recording host: each notification raises its event and
+// acts on what the handler left; clicks come from the left button, the space key's release and
+// the access key; hover starts and stops OverTimer; values outside a byte are overflows.
 #include "common/numbered_error.h"
-#include "recording_host.h"
+#include "tests/button/model/recording_host.h"
 
 #include <gtest/gtest.h>
 
@@ -16,32 +14,10 @@
 namespace chameleon {
 namespace {
 
-using testing::TestHost;
 using Events = std::vector<std::string>;
 using I = std::int16_t;
 
-// A new, resized and shown button with its counters at zero.
-struct Shown {
-    Shown() {
-        button.newInstance();
-        button.resize();
-        button.show();
-        reset();
-    }
-    void reset() {
-        host.clears = 0;
-        host.repaints = 0;
-        host.events.clear();
-        host.notices.clear();
-    }
-    int count(const char* event) const {
-        return int(std::count(host.events.begin(), host.events.end(), event));
-    }
-    const ButtonRecord& r() const { return button.record(); }
-
-    TestHost host;
-    chameleonButton button{host, host};
-};
+using Shown = testing::ShownButtonFixture;
 
 // Plays notifications written as words; a number ending a word is its Button or KeyCode
 // (press1, release1, move0, keydown32, keyup32, click, dblclick, access, focus, blur,
@@ -81,7 +57,7 @@ void play(Shown& s, const std::string& words) {
     }
 }
 
-struct Input : ::testing::Test, Shown {
+struct InputTest : ::testing::Test, Shown {
     void play(const std::string& words) { chameleon::play(*this, words); }
 };
 
@@ -121,11 +97,11 @@ const RunCase Runs[] = {
     {"over move0 press1 move1 release1 move0", 0, 4, StateUp, 2, 0, true},
 };
 
-TEST(InputRuns, ClicksDrawingsAndHoverFollowTheTransitionTable) {
+TEST_F(InputTest, ClicksDrawingsAndHoverFollowTheTransitionTable) {
     for (const RunCase& c : Runs) {
         SCOPED_TRACE(c.words);
         Shown s;
-        play(s, c.words);
+        chameleon::play(s, c.words);
         EXPECT_EQ(s.count("Click"), c.clicks);
         EXPECT_EQ(s.host.clears, c.clears);
         EXPECT_EQ(s.r().LastState, c.state);
@@ -136,7 +112,7 @@ TEST(InputRuns, ClicksDrawingsAndHoverFollowTheTransitionTable) {
     }
 }
 
-TEST_F(Input, LeftClickIsRaisedAfterTheButtonIsShownReleased) {
+TEST_F(InputTest, LeftClickIsRaisedAfterTheButtonIsShownReleased) {
     host.onClick = [this] {
         host.events.push_back("shown " + std::to_string(host.repaints) + " state " +
                               std::to_string(r().LastState));
@@ -146,7 +122,7 @@ TEST_F(Input, LeftClickIsRaisedAfterTheButtonIsShownReleased) {
               (Events{"MouseDown 1 0 3 4", "MouseUp 1 0 3 4", "Click", "shown 1 state 0"}));
 }
 
-TEST_F(Input, ButtonOrKeyCodeOutsideAByteIsAnOverflowAfterTheEvent) {
+TEST_F(InputTest, ButtonOrKeyCodeOutsideAByteIsAnOverflowAfterTheEvent) {
     host.onMouseDown = [](I& b, I&, float&, float&) { b = 256; };
     try {
         play("press1");
@@ -162,7 +138,7 @@ TEST_F(Input, ButtonOrKeyCodeOutsideAByteIsAnOverflowAfterTheEvent) {
     EXPECT_EQ(host.clears, 0);
 }
 
-TEST_F(Input, ArrowsMoveTheFocusUnlessTheHandlerSwallowsTheKey) {
+TEST_F(InputTest, ArrowsMoveTheFocusUnlessTheHandlerSwallowsTheKey) {
     button.keyDown(40, 1);
     play("keydown37 keydown38 keydown39");
     EXPECT_EQ(host.keystrokes, (std::vector<QString>{"{Tab}", "+{Tab}", "+{Tab}", "{Tab}"}));
@@ -172,7 +148,7 @@ TEST_F(Input, ArrowsMoveTheFocusUnlessTheHandlerSwallowsTheKey) {
     EXPECT_TRUE(host.keystrokes.empty());
 }
 
-TEST_F(Input, CheckBoxTogglesOnEveryClickSourceWithoutNotice) {
+TEST_F(InputTest, CheckBoxTogglesOnEveryClickSourceWithoutNotice) {
     play("checkbox reset press1 release1 click");
     EXPECT_TRUE(r().Value);
     EXPECT_EQ(r().LastState, StateDown); // stays down while checked

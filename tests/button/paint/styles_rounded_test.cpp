@@ -1,40 +1,38 @@
-// The rounded, gradient and oval styles, pixel for pixel: gradient rows for heights 25 and 50
-// (the step held as a float, halves rounded to even, the pressed gradient bottom-up), the
-// three RoundedGradient edge palettes and their fixed colours, RoundedBevel's rings and its
-// change of GradientBase, DoubleFrame's frames, focus box and directly drawn pressed caption,
-// the oval, and GradientFramed's frames and bold default caption.
-#include "style_fixture.h"
+// The rounded, gradient and oval styles, pixel for pixel: gradient rows (a float step, halves
+// to even, pressed bottom-up), RoundedGradient's edge palettes, RoundedBevel's rings and
+// GradientBase, DoubleFrame's frames, focus box and pressed caption, the oval, and
+// GradientFramed's frames and bold default caption.
+#include "tests/button/paint/style_fixture.h"
 
 namespace chameleon::testing {
 namespace {
 
-constexpr Rgb Outline = rgb(0, 60, 115), CornerPixel = rgb(16, 77, 123);
-constexpr Rgb FocusBox = rgb(153, 153, 204);
+constexpr Rgb kOutline = rgb(0, 60, 115), kCornerPixel = rgb(16, 77, 123);
+constexpr Rgb kFocusBox = rgb(153, 153, 204);
 
+// The inner edge: top t, bottom b, second line s, inner frame i, side lines d.
 struct Palette {
     Rgb inner, bottom, top, second, side;
 };
-constexpr Palette Hover = {rgb(255, 178, 49), rgb(231, 150, 0), rgb(255, 243, 206),
-                           rgb(255, 219, 140), rgb(255, 203, 107)};
-constexpr Palette Focus = {rgb(140, 174, 231), rgb(107, 130, 239), rgb(206, 231, 255),
-                           rgb(189, 215, 247), rgb(181, 209, 240)};
+constexpr Palette kHover = {rgb(255, 178, 49), rgb(231, 150, 0), rgb(255, 243, 206),
+                            rgb(255, 219, 140), rgb(255, 203, 107)};
+constexpr Palette kFocus = {rgb(140, 174, 231), rgb(107, 130, 239), rgb(206, 231, 255),
+                            rgb(189, 215, 247), rgb(181, 209, 240)};
 
-TEST(Gradient, StepHeldAsFloatAndHalvesToEven) {
-    for (int i = 1; i <= 25; ++i) EXPECT_EQ(gradientOffset(25, 25, i), -i);
+TEST(StylesRoundedTest, GradientStepIsHeldAsFloatAndHalvesToEven) {
     const int halfSteps[] = {0, -1, -2, -2, -2, -3, -4, -4, -4, -5};
+    for (int i = 1; i <= 25; ++i) EXPECT_EQ(gradientOffset(25, 25, i), -i);
     for (int i = 1; i <= 10; ++i) EXPECT_EQ(gradientOffset(25, 50, i), halfSteps[i - 1]) << i;
-    // 58 / 23 as a float is 2.5217391...: row 1 gets -3, row 23 gets -58.
-    EXPECT_EQ(gradientOffset(58, 23, 1), -3);
-    EXPECT_EQ(gradientOffset(58, 23, 23), -58);
-    // The float step lands beside the half a double would hit: 25 / 30 is 0.83333331 (9 steps
-    // 7.4999998), 25 / 70 is 0.35714287 (7 steps 2.5000001).
-    EXPECT_EQ(gradientOffset(25, 30, 9), -7);
-    EXPECT_EQ(gradientOffset(25, 70, 7), -3);
+    // 58 / 23 as a float is 2.5217391; 25 / 30 is 0.83333331 (9 steps 7.4999998) and 25 / 70 is
+    // 0.35714287 (7 steps 2.5000001), beside the halves a double would hit.
+    EXPECT_EQ((std::array{gradientOffset(58, 23, 1), gradientOffset(58, 23, 23),
+                          gradientOffset(25, 30, 9), gradientOffset(25, 70, 7)}),
+              (std::array{-3, -58, -7, -3}));
 }
 
-// The face rows at H = 25 and H = 50 (pressed: from a darker base, bottom-up), the outline and
-// its corner pixels, and the shaded edge lines as {x, y, offset from the face's base}.
-TEST(RoundedGradientStyle, GradientRowsOutlineAndShadedEdges) {
+// Face rows at heights 25 and 50 (pressed: from a darker base, bottom-up), the outline and its
+// corner pixels, and the shaded edge lines as {x, y, offset from the face's base}.
+TEST(StylesRoundedTest, RoundedGradientGradientRowsOutlineAndShadedEdges) {
     const int rest[][3] = {{10, -2, -48}, {10, -3, -32}, {-2, 10, -36}, {-3, 10, -24},
                            {10, 1, 16},   {10, 2, 10},   {1, 10, -5},   {2, 10, -10}};
     const int pressed[][3] = {{10, -2, 16}, {10, -3, 10}, {-2, 10, 5},  {10, 1, -32},
@@ -42,68 +40,65 @@ TEST(RoundedGradientStyle, GradientRowsOutlineAndShadedEdges) {
     for (const int height : {25, 50}) {
         for (const bool down : {false, true}) {
             SCOPED_TRACE(::testing::Message() << "height " << height << " down " << down);
-            StyledButton b(RoundedGradient, 137, height);
-            const Rgb gb = b.r().GradientBase, base = down ? b.offP(gb, -32) : gb;
+            StyleFixture b(RoundedGradient, 137, height);
+            const Rgb gb = b.r().GradientBase, base = down ? b.off(gb, -32, true) : gb;
             b.draw(down ? StateDown : StateUp);
-            for (int y = 3; y <= height - 4; ++y) {
-                const int row = down ? height - y : y;
-                EXPECT_EQ(b.host.pixel(10, y), b.offP(base, gradientOffset(25, height, row))) << y;
-            }
-            b.expectRings("OOOOOOOO c.c.c.c.", "Oc", {Outline, CornerPixel});
-            for (const auto& s : down ? pressed : rest) {
-                b.expectPixels({{s[0], s[1], b.offP(base, s[2])}});
-            }
+            for (int y = 3; y <= height - 4; ++y)
+                EXPECT_EQ(b.host.pixel(10, y),
+                          b.off(base, gradientOffset(25, height, down ? height - y : y), true));
+            b.expectRings("OOOOOOOO c.c.c.c.", "Oc", {kOutline, kCornerPixel});
+            for (const auto& s : down ? pressed : rest)
+                b.expectPixels({{s[0], s[1], b.off(base, s[2], true)}});
             if (down) b.expectPixels({{-3, 10, gb}}); // the inner right line in the base itself
         }
     }
 }
 
-// The inner edge in a palette: top t, bottom b, second line s, inner frame i, side lines d.
-void ExpectPalette(const StyledButton& b, const Palette& p) {
+void expectPalette(const StyleFixture& b, const Palette& p) {
     b.expectRings("OOOOOOOO ctcicbci sssdiiid", "Octbsid",
-                  {Outline, CornerPixel, p.top, p.bottom, p.second, p.inner, p.side});
+                  {kOutline, kCornerPixel, p.top, p.bottom, p.second, p.inner, p.side});
     b.expectPixels({{-2, 2, p.second}});
 }
 
 // Hover beats focus; focus or default needs ShowFocusRect. Disabled, a flat shaded face f in a
 // shaded outline o with shaded corner pixels c, hovered or not.
-TEST(RoundedGradientStyle, InnerEdgeByHoverFocusAndDefaultAndTheDisabledLook) {
-    StyledButton b(RoundedGradient, 137, 25);
+TEST(StylesRoundedTest, RoundedGradientInnerEdgeByHoverFocusAndDefaultAndTheDisabledLook) {
+    StyleFixture b(RoundedGradient, 137, 25);
     const Rgb gb = b.r().GradientBase;
     b.r().IsOver = b.r().HasFocus = true;
     b.draw();
-    ExpectPalette(b, Hover);
+    expectPalette(b, kHover);
     b.r().IsOver = false;
     b.draw();
-    ExpectPalette(b, Focus);
+    expectPalette(b, kFocus);
     b.r().HasFocus = false;
     b.host.displayAsDefault = true;
     b.draw();
-    ExpectPalette(b, Focus);
+    expectPalette(b, kFocus);
     b.r().ShowFocusRect = false;
     b.r().HasFocus = true;
     b.draw();
-    b.expectPixels({{10, 1, b.offP(gb, 16)}});
+    b.expectPixels({{10, 1, b.off(gb, 16, true)}});
     b.r().IsOver = true;
     b.r().Enabled = false;
     b.draw();
     b.expectRings("oooooooo cfcfcfcf ffffffff", "foc",
-                  {b.offP(gb, -24), b.offP(gb, -84), b.offP(gb, -72)});
+                  {b.off(gb, -24, true), b.off(gb, -84, true), b.off(gb, -72, true)});
 }
 
 // Up and disabled differ only in the caption. Pressed, nested frames shaded from the shadow
 // colour: p the pressed face, o and i the outer and inner frames. The slanting strokes are the
 // rasteriser's and not probed.
-TEST(RoundedBevelStyle, RingsAndTheChangeOfGradientBase) {
+TEST(StylesRoundedTest, RoundedBevelRingsAndTheChangeOfGradientBase) {
     for (const bool enabled : {true, false}) {
-        StyledButton b(RoundedBevel);
-        b.useClassicScheme();
+        StyleFixture b(RoundedBevel);
+        b.useScheme(SchemeClassic);
         b.r().Enabled = enabled;
         b.draw();
         b.expectRings("DDDDDDDD .LDSDSDL HHFFSFFH HLLLFLLL");
     }
-    StyledButton b(RoundedBevel);
-    b.useClassicScheme();
+    StyleFixture b(RoundedBevel);
+    b.useScheme(SchemeClassic);
     b.r().GradientBase = rgb(1, 2, 3);
     b.draw(StateDown);
     const Rgb sh = b.r().ShadowColor, inner = b.off(sh, -32);
@@ -116,16 +111,16 @@ TEST(RoundedBevelStyle, RingsAndTheChangeOfGradientBase) {
 // d the dark frame, c its lifted corners, f the lifted face, p the pressed face. The focus box
 // frames the caption in both looks; the pressed caption is drawn directly, in TextOverColor
 // (not TextColor) though the pointer is elsewhere, leaving the caption mode alone.
-TEST(DoubleFrameStyle, FramesFocusBoxAndThePressedCaption) {
-    StyledButton b(DoubleFrame, 75, 23, QStringLiteral("WWW"));
-    b.useClassicScheme();
+TEST(StylesRoundedTest, DoubleFrameFramesFocusBoxAndThePressedCaption) {
+    StyleFixture b(DoubleFrame, 75, 23, QStringLiteral("WWW"));
+    b.useScheme(SchemeClassic);
     b.r().TextOverColor = rgb(255, 0, 0);
     const ButtonRecord& r = b.r();
     const Rgb dark = b.off(r.ShadowColor, -26);
     const Rect& box = r.CaptionRect;
     const auto focusBoxShown = [&] {
-        return b.host.pixel(box.left - 2, box.top - 1) == FocusBox &&
-               b.host.pixel(box.left + r.CaptionWidth + 1, box.top + r.CaptionHeight) == FocusBox;
+        return b.host.pixel(box.left - 2, box.top - 1) == kFocusBox &&
+               b.host.pixel(box.left + r.CaptionWidth + 1, box.top + r.CaptionHeight) == kFocusBox;
     };
     for (const bool focus : {false, true}) {
         b.r().HasFocus = focus;
@@ -150,9 +145,9 @@ TEST(DoubleFrameStyle, FramesFocusBoxAndThePressedCaption) {
 }
 
 // The two-pixel outline shows at the left end of the middle row.
-TEST(OvalStyle, OutlineByHoverPressedFaceAndNoEllipseWhenDisabled) {
-    StyledButton b(Oval, 40, 40);
-    b.useClassicScheme();
+TEST(StylesRoundedTest, OvalOutlineByHoverPressedFaceAndNoEllipseWhenDisabled) {
+    StyleFixture b(Oval, 40, 40);
+    b.useScheme(SchemeClassic);
     const ButtonRecord& r = b.r();
     b.draw();
     b.expectPixels({{0, 20, r.FaceColor}, {1, 20, r.FaceColor}});
@@ -172,9 +167,9 @@ TEST(OvalStyle, OutlineByHoverPressedFaceAndNoEllipseWhenDisabled) {
 // o the outer frame, i the inner one; '.' leaves the face rows to the gradient check. Hovered,
 // a flat Light face; disabled, the gradient whatever the pointer does; pressed, a flat face,
 // a darker outer frame p and highlight lines along the bottom and the right.
-TEST(GradientFramedStyle, GradientOrFlatFaceInsideTheFrames) {
-    StyledButton b(GradientFramed);
-    b.useCustomScheme(rgb(100, 110, 120), rgb(100, 110, 120)); // a highlight below white
+TEST(StylesRoundedTest, GradientFramedGradientOrFlatFaceInsideTheFrames) {
+    StyleFixture b(GradientFramed);
+    b.useScheme(SchemeCustom, rgb(100, 110, 120), rgb(100, 110, 120)); // a highlight below white
     const ButtonRecord& r = b.r();
     const Rgb inner = b.off(r.FaceColor, -9);
     for (const auto& [over, enabled] :
@@ -187,9 +182,8 @@ TEST(GradientFramedStyle, GradientOrFlatFaceInsideTheFrames) {
         b.expectRings(flat ? "oooooooo iiiiiiii HHHLLLHH HHHLLLHH"
                            : "oooooooo iiiiiiii HHH...HH HHH...HH",
                       "oi", {b.off(r.ShadowColor, -50), inner});
-        for (int y = 4; y <= 19 && !flat; ++y) {
-            EXPECT_EQ(b.host.pixel(10, y), b.off(r.HighlightColor, gradientOffset(58, 23, y))) << y;
-        }
+        for (int y = 4; y <= 19 && !flat; ++y)
+            EXPECT_EQ(b.host.pixel(10, y), b.off(r.HighlightColor, gradientOffset(58, 23, y)));
     }
     b.r().Enabled = true;
     b.draw(StateDown);
@@ -198,8 +192,8 @@ TEST(GradientFramedStyle, GradientOrFlatFaceInsideTheFrames) {
 
 // As the default button the caption is drawn bold, laid out for the bold font, without a
 // repaint of its own; font, layout and RedrawAllowed are back afterwards.
-TEST(GradientFramedStyle, DefaultButtonCaptionIsBoldForTheDrawingOnly) {
-    StyledButton b(GradientFramed, 75, 23, QStringLiteral("Default"));
+TEST(StylesRoundedTest, GradientFramedDefaultButtonCaptionIsBoldForTheDrawingOnly) {
+    StyleFixture b(GradientFramed, 75, 23, QStringLiteral("Default"));
     const Rect layout = b.r().CaptionRect;
     b.draw();
     b.host.displayAsDefault = true;

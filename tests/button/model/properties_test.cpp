@@ -1,0 +1,290 @@
+// The button's properties and their persistence: what each setter repaints (counted as clears of
+// the surface) and which notice it issues in which order, defaults, pointers,
+// DisableRefresh/Refresh, resizing, and every stored key through a load and a save.
+#include "button/model/property_bag.h"
+#include "button/paint/colors.h"
+#include "common/numbered_error.h"
+#include "tests/button/model/recording_host.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <functional>
+#include <string>
+
+namespace chameleon::testing {
+namespace {
+
+using Notices = std::vector<std::string>;
+using B = chameleonButton;
+
+// Back, back over, fore, fore over and mask colour as plain RGB, never system colour indices.
+void expectDefaults(const B& b) {
+    EXPECT_EQ((std::array{b.BackColor(), b.BackOver(), b.ForeColor(), b.ForeOver(), b.MaskColor()}),
+              (std::array<OleColor, 5>{0xC8D0D4, 0xC8D0D4, 0, 0, 0xC0C0C0}));
+    EXPECT_EQ(b.ButtonType(), ClassicBevel);
+    EXPECT_EQ(b.ColorScheme(), SchemeSystem);
+    EXPECT_TRUE(b.Enabled() && b.ShowFocusRect() && b.UseMaskColor());
+}
+
+// The error f throws; number 0 when it throws none.
+qdct::NumberedError thrown(const std::function<void()>& f) {
+    try {
+        f();
+    } catch (const qdct::NumberedError& e) {
+        return e;
+    }
+    return qdct::NumberedError(0, "", "no error");
+}
+
+struct PropertiesTest : ::testing::Test, ShownButtonFixture {};
+
+TEST_F(PropertiesTest, NewInstanceAndEmptyStoreGiveTheDefaultsWithoutDrawing) {
+    TestHost host;
+    host.displayName = "chameleonButton3";
+    host.ambFont = QFont("Arial");
+    chameleonButton button(host, host);
+    EXPECT_EQ(button.Version(), "2.0.6 B");
+    button.newInstance();
+    EXPECT_EQ(button.Caption(), "chameleonButton3");
+    EXPECT_EQ(host.surfaceFont, host.ambFont);
+    expectDefaults(button);
+    button.Refresh(); // nothing is drawn before the first resize, not even by Refresh
+    EXPECT_EQ(host.clears + host.notices.size(), 0u);
+    TestHost empty;
+    empty.surfaceFont = QFont("Courier");
+    empty.surfaceEnabled = false;
+    chameleonButton loaded(empty, empty);
+    loaded.load(PropertyBag{});
+    expectDefaults(loaded);
+    EXPECT_EQ(loaded.FontName(), "Courier");
+    EXPECT_TRUE(empty.surfaceEnabled);
+    EXPECT_EQ(empty.notices, Notices{"HAND"}); // only the HandPointer setter speaks
+    EXPECT_EQ(empty.clears, 0);
+    for (const auto& [points, read] : {std::pair(8.25, 8), {8.5, 8}, {9.5, 10}}) {
+        empty.surfaceFont.setPointSizeF(points); // whole points, halves to even
+        EXPECT_EQ(loaded.FontSize(), read) << points;
+    }
+}
+
+// One assignment: its repaints, its notice (nullptr: none), the state it leaves drawn, and
+// whether the notice comes first. Fields set directly set up a state no drawing may reveal.
+struct SetterCase {
+    std::function<void(B&)> set;
+    int clears;
+    const char* notice;
+    std::uint8_t state = StateUp;
+    bool noticeFirst = false;
+};
+
+const SetterCase kSetterCases[] = {
+    {[](B& b) { b.setBackColor(0xFF); }, 1, "BCOL"},
+    {[](B& b) { b.setBackOver(0xFF); }, 1, "BCOLO"},
+    {[](B& b) { b.setForeColor(0xFF00); }, 1, "FCOL"},
+    {[](B& b) { b.setForeOver(0xFF00); }, 1, "FCOLO"},
+    {[](B& b) { b.setMaskColor(0xFF00FF); }, 1, "MCOL"},
+    {[](B& b) { b.setButtonType(RoundedBevel); }, 1, "BTYPE"},
+    {[](B& b) { b.setCaption("&Go"); }, 1, "TX"},
+    {[](B& b) { b.setEnabled(false); }, 1, "ENAB"},
+    {[](B& b) { b.setFont(QFont("Arial")); }, 1, "FONT"},
+    {[](B& b) { b.setColorScheme(SchemeClassic); }, 1, "COLTYPE"},
+    {[](B& b) { b.setShowFocusRect(false); }, 1, "FOCUSR"},
+    {[](B& b) { b.setSoftBevel(true); }, 1, "SOFT"},
+    {[](B& b) { b.setPictureNormal(picture()); }, 1, "PICN"},
+    {[](B& b) { b.setSpecialEffect(EffectShadow); }, 1, "FX"},
+    {[](B& b) { b.setCheckBoxBehaviour(true); }, 1, "CHECK"},
+    {[](B& b) { b.setPicturePosition(PictureTop); }, 1, "PICPOS", 0, true},
+    // Not hovered, no PictureNormal, not a check box: nothing shows the change...
+    {[](B& b) { b.setPictureOver(picture()); }, 0, "PICO"},
+    {[](B& b) { b.setUseMaskColor(false); }, 0, "UMCOL"},
+    {[](B& b) { b.setUseGreyscale(true); }, 0, "NGREY"},
+    {[](B& b) { b.setValue(true); }, 0, "VALUE"},
+    // ...until something does.
+    {[](B& b) { b.control().r.IsOver = true, b.setPictureOver({}); }, 1, "PICO"},
+    {[](B& b) { b.control().r.PictureNormal = picture(), b.setUseMaskColor(true); }, 1, "UMCOL"},
+    {[](B& b) { b.control().r.PictureNormal = picture(), b.setUseGreyscale(true); }, 1, "NGREY"},
+    {[](B& b) { b.control().r.Value = true, b.setCheckBoxBehaviour(true); }, 1, "CHECK", StateDown},
+    {[](B& b) { b.control().r.CheckBoxBehaviour = true, b.setValue(true); }, 1, "VALUE", StateDown},
+    {[](B& b) { b.setMousePointer(3); }, 0, "MPTR"},
+    {[](B& b) { b.setMouseIcon(picture()); }, 0, "MICON"},
+    {[](B& b) { b.setHandPointer(true); }, 0, "HAND"},
+    {[](B& b) { b.setHandPointer(false); }, 0, "HAND"},
+    {[](B& b) { b.setFontBold(true); }, 1, nullptr},
+    {[](B& b) { b.setFontItalic(true); }, 1, nullptr},
+    {[](B& b) { b.setFontUnderline(true); }, 1, nullptr},
+    {[](B& b) { b.setFontSize(9); }, 1, nullptr},
+    {[](B& b) { b.setFontName("Courier"); }, 1, nullptr},
+};
+
+TEST_F(PropertiesTest, RepaintAndNotifyInTheirOrderEvenForTheSameValue) {
+    for (const SetterCase& c : kSetterCases) {
+        SCOPED_TRACE(::testing::Message() << "case " << (&c - kSetterCases));
+        ShownButtonFixture s;
+        for (int round = 0; round < 2; ++round) {
+            s.reset();
+            c.set(s.button);
+            EXPECT_EQ(s.host.clears, c.clears);
+            EXPECT_EQ(s.r().LastState, c.state);
+            EXPECT_EQ(s.host.notices, c.notice ? Notices{c.notice} : Notices{});
+            if (c.notice && !s.host.notices.empty()) {
+                EXPECT_EQ(s.host.clearsAtNotice[0], c.noticeFirst ? 0 : c.clears);
+            }
+        }
+    }
+}
+
+TEST_F(PropertiesTest, PointerSettersNarrowAndIgnoreRefusalsAndHandFailsWithoutItsCursor) {
+    button.setMousePointer(3);
+    const PicturePtr first = picture();
+    button.setMouseIcon(first);
+    host.refuseIcons = true;
+    EXPECT_NO_THROW(button.setMouseIcon(picture()));
+    EXPECT_EQ(host.icon, first);
+    reset();
+    EXPECT_EQ(thrown([&] { button.setMousePointer(40000); }).number(), qdct::errnum::kOverflow);
+    host.hand = nullptr;
+    const std::string handError = thrown([&] { button.setHandPointer(true); }).what();
+    EXPECT_NE(handError.find("101"), std::string::npos) << handError;
+    EXPECT_TRUE(button.HandPointer()); // stored before it failed
+    EXPECT_EQ(std::pair(host.pointer, host.icon), std::pair(std::int16_t{3}, first));
+    EXPECT_TRUE(host.notices.empty());
+}
+
+TEST_F(PropertiesTest, HideAndDisableRefreshHoldDrawingUntilShowOrRefresh) {
+    button.setCheckBoxBehaviour(true);
+    button.setValue(true); // drawn down
+    reset();
+    button.hide();
+    button.setCaption("Hidden");
+    button.show();
+    button.DisableRefresh();
+    button.setBackColor(0xFF);
+    button.setCaption("Later");
+    button.setButtonType(RoundedBevel);
+    EXPECT_EQ(host.clears, 1); // the showing only
+    button.Refresh();
+    EXPECT_EQ(host.clears, 2);
+    EXPECT_EQ(std::pair(r().LastState, r().LastCaption),
+              std::pair(std::uint8_t{StateDown}, QString("Later")));
+}
+
+// The focus rectangle by style, the window shape, and a zero height (unchanged while capturing).
+TEST_F(PropertiesTest, ResizeSetsFocusRectAndShapeAndSkipsZeroHeight) {
+    const std::pair<std::int32_t, Rect> cases[] = {
+        {0, {4, 4, 71, 19}},    {ThickRaised, {4, 4, 71, 19}},    {ThinRaised, {3, 3, 72, 20}},
+        {Oval, {3, 3, 72, 20}}, {GradientFramed, {6, 6, 71, 19}}, {15, {4, 4, 71, 19}},
+    };
+    for (const auto& [type, focus] : cases) {
+        button.setButtonType(type);
+        EXPECT_EQ(r().FocusRect, focus) << "ButtonType " << type;
+    }
+    host.resize(40, 40);
+    button.setButtonType(Oval);
+    EXPECT_FALSE(host.shape.contains(QPoint(0, 0)));
+    button.setButtonType(ClassicBevel);
+    EXPECT_EQ(host.shape, QRegion(0, 0, 40, 40));
+    reset();
+    const Rect before = r().FocusRect;
+    button.control().r.CapturingBackground = true;
+    host.resize(50, 0);
+    button.resize();
+    EXPECT_EQ(r().FocusRect, before);
+    button.control().r.CapturingBackground = false;
+    button.resize();
+    EXPECT_EQ(r().ClientWidth, 50);
+    EXPECT_EQ(r().FocusRect, (Rect{4, 4, 46, -4}));
+    EXPECT_EQ(host.clears, 0);
+}
+
+TEST_F(PropertiesTest, TransparentCapturesTheBackgroundWhenShown) {
+    host.containerPixels = QImage(75, 23, QImage::Format_RGB32);
+    host.containerPixels.fill(QColor(1, 2, 3));
+    button.setButtonType(Transparent);
+    EXPECT_TRUE(r().Backdrop.isNull()); // not before it is shown with that type
+    button.show();
+    EXPECT_EQ(r().Backdrop, host.containerPixels);
+}
+
+// Every key, not at its default, in the order of a save: loading and saving again gives the
+// same bytes. A save keeps the host's own entries and drops empty pictures.
+TEST_F(PropertiesTest, EveryKeyInItsOrderSurvivesLoadAndSave) {
+    QFont font("Arial");
+    font.setPointSizeF(11);
+    font.setBold(true);
+    PropertyBag bag;
+    bag.write("BTYPE", 20); // out of range, kept as it is
+    bag.write("TX", QStringLiteral("&Start Cutting"));
+    bag.write("ENAB", false);
+    bag.write("FONT", font);
+    bag.write("COLTYPE", SchemeCustom);
+    bag.write("FOCUSR", false);
+    bag.write("BCOL", std::int32_t(0x80000005)); // a system colour index, stored negative
+    bag.write("BCOLO", 0x123456);
+    bag.write("FCOL", 0x654321);
+    bag.write("FCOLO", 0x0000FF);
+    bag.write("MCOL", 0xFF00FF);
+    bag.write("MPTR", std::int16_t{PointerCustom}); // what HAND True leaves
+    bag.write("MICON", host.hand);
+    bag.write("PICN", picture(3));
+    bag.write("PICH", picture(2, Picture::Icon));
+    bag.write("UMCOL", false);
+    bag.write("SOFT", true);
+    bag.write("PICPOS", PictureBehind);
+    bag.write("NGREY", true);
+    bag.write("FX", EffectShadow);
+    bag.write("HAND", true);
+    bag.write("CHECK", true);
+    bag.write("VALUE", false); // unlike CHECK, so the two cannot be read into each other
+    button.load(PropertyBag::fromJsonBytes(bag.toJsonBytes()));
+    EXPECT_EQ(host.accessKeys, "s");
+    PropertyBag again;
+    button.save(again);
+    EXPECT_EQ(again.toJsonBytes(), bag.toJsonBytes());
+    chameleonButton fresh(host, host);
+    fresh.newInstance();
+    PropertyBag saved;
+    saved.write("_extentx", 1402);
+    saved.write("picn", picture()); // from an earlier save: it must not load again
+    fresh.save(saved);
+    EXPECT_EQ(saved.size(), 22u);
+    EXPECT_EQ(saved.entries()[0].key, "_extentx");
+    EXPECT_FALSE(saved.contains("PICN") || saved.contains("PICH"));
+}
+
+TEST_F(PropertiesTest, MissingHoverColoursFollowTheLoadedOnesAndHandDecidesThePointer) {
+    PropertyBag bag;
+    bag.write("bcol", 0x0000FF);
+    bag.write("fcol", 0x00FF00);
+    bag.write("enab", false);
+    bag.write("mptr", std::int16_t{1});
+    bag.write("micon", picture(4, Picture::Icon));
+    bag.write("hand", false);
+    button.load(bag);
+    EXPECT_EQ(std::pair(button.BackOver(), button.ForeOver()), std::pair(0x0000FFu, 0x00FF00u));
+    EXPECT_FALSE(host.surfaceEnabled || host.icon);
+    EXPECT_EQ(host.pointer, PointerArrow);
+    bag.write("mptr", std::int16_t{5});
+    bag.write("hand", true);
+    button.load(bag);
+    EXPECT_EQ(std::pair(host.pointer, host.icon),
+              std::pair(std::int16_t{PointerCustom}, host.hand));
+}
+
+TEST_F(PropertiesTest, AValueOfTheWrongTypeStopsTheLoadAtItsKey) {
+    PropertyBag bag;
+    bag.write("btype", 6);
+    bag.write("tx", 12); // a number where text belongs
+    bag.write("enab", false);
+    reset();
+    const qdct::NumberedError e = thrown([&] { button.load(bag); });
+    EXPECT_EQ(e.number(), qdct::errnum::kTypeMismatch);
+    EXPECT_NE(std::string(e.what()).find("\"TX\""), std::string::npos) << e.what();
+    EXPECT_TRUE(button.ButtonType() == 6 && button.Enabled()); // read before the bad key, not after
+    EXPECT_TRUE(host.notices.empty());
+    PropertyBag pointer;
+    pointer.write("mptr", 40000);
+    EXPECT_EQ(thrown([&] { button.load(pointer); }).number(), qdct::errnum::kOverflow);
+}
+
+} // namespace
+} // namespace chameleon::testing

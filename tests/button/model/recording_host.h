@@ -1,0 +1,140 @@
+// A host for the model's tests: an RGB32 image as the surface, settable values for what tests
+// vary, and recorders for notices, events, timer calls and keystrokes; ButtonHost's defaults
+// for the rest. Handlers may change by-reference event parameters as a program's would.
+#pragma once
+
+#include "button/model/chameleon_button.h"
+#include "button/model/control.h"
+
+#include <QFont>
+#include <QImage>
+#include <algorithm>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace chameleon::testing {
+
+class TestHost : public ButtonSurface, public ButtonHost {
+  public:
+    using I = std::int16_t;
+    explicit TestHost(int width = 75, int height = 23) { resize(width, height); }
+    void resize(int width, int height) {
+        client = QSize(width, height);
+        image = QImage(width, height, QImage::Format_RGB32);
+        image.fill(Qt::black);
+    }
+    // The surface's pixel at (x, y) as a plain RGB value (0x00BBGGRR).
+    Rgb pixel(int x, int y) const {
+        const QRgb p = image.pixel(x, y);
+        return rgb(qRed(p), qGreen(p), qBlue(p));
+    }
+
+    QImage image, containerPixels; // containerPixels: what grabContainerBehind() crops
+    QSize client;
+    QFont surfaceFont, ambFont;
+    std::int16_t pointer = 0;
+    PicturePtr icon, hand; // the custom pointer and what handCursor() returns
+    bool surfaceEnabled = true, userMode = true, displayAsDefault = false;
+    bool pointerOver = false, timerRunning = false, refuseIcons = false;
+    QString accessKeys, displayName = QStringLiteral("chameleonButton1");
+    int clears = 0, repaints = 0, messagePumps = 0;
+    QRegion shape;
+    std::vector<std::string> notices, events; // events: "Click", "MouseDown 1 0 3 4", ...
+    std::vector<int> clearsAtNotice;          // the clears counter at each notice
+    std::vector<QString> keystrokes;
+    std::vector<std::int32_t> heightChanges;
+    std::function<void(I&, I&, float&, float&)> onMouseDown;
+    std::function<void(I&, I&)> onKeyDown;
+    std::function<void()> onClick, onProcessMessages;
+
+    QImage& surface() override { return image; }
+    void clearSurface() override { ++clears, image.fill(Qt::black); }
+    void repaintNow() override { ++repaints; }
+    QSize clientSize() const override { return client; }
+    void setWindowShape(const QRegion& region) override { shape = region; }
+    QFont font() const override { return surfaceFont; }
+    void setFont(const QFont& font) override { surfaceFont = font; }
+    std::int16_t mousePointer() const override { return pointer; }
+    void setMousePointer(std::int16_t shape) override { pointer = shape; }
+    PicturePtr mouseIcon() const override { return icon; }
+    bool setMouseIcon(const PicturePtr& i) override { return !refuseIcons && (icon = i, true); }
+    PicturePtr handCursor() const override { return hand; }
+    void setSurfaceEnabled(bool enabled) override { surfaceEnabled = enabled; }
+    void setAccessKeys(const QString& keys) override { accessKeys = keys; }
+    void setHeightTwips(std::int32_t twips) override { heightChanges.push_back(twips); }
+    QString ambientDisplayName() const override { return displayName; }
+    QFont ambientFont() const override { return ambFont; }
+    bool ambientUserMode() const override { return userMode; }
+    bool ambientDisplayAsDefault() const override { return displayAsDefault; }
+    QImage grabContainerBehind(std::int32_t w, std::int32_t h) override {
+        return containerPixels.isNull() ? QImage() : containerPixels.copy(0, 0, w, h);
+    }
+    void propertyChanged(const char* key) override {
+        notices.emplace_back(key);
+        clearsAtNotice.push_back(clears);
+    }
+    void raiseClick() override { log(onClick, "Click"); }
+    void raiseMouseDown(I& b, I& s, float& x, float& y) override {
+        log([&] { onMouseDown ? onMouseDown(b, s, x, y) : void(); }, "MouseDown", b, s, x, y);
+    }
+    void raiseMouseMove(I& b, I& s, float& x, float& y) override {
+        log({}, "MouseMove", b, s, x, y);
+    }
+    void raiseMouseUp(I& b, I& s, float& x, float& y) override { log({}, "MouseUp", b, s, x, y); }
+    void raiseKeyPress(I& keyAscii) override { log({}, "KeyPress", keyAscii); }
+    void raiseKeyDown(I& k, I& s) override {
+        log([&] { onKeyDown ? onKeyDown(k, s) : void(); }, "KeyDown", k, s);
+    }
+    void raiseKeyUp(I& keyCode, I& shift) override { log({}, "KeyUp", keyCode, shift); }
+    void raiseMouseOver() override { log({}, "MouseOver"); }
+    void raiseMouseOut() override { log({}, "MouseOut"); }
+    bool isPointerOverWindow() const override { return pointerOver; }
+    void startOverTimer() override { timerRunning = true; }
+    void stopOverTimer() override { timerRunning = false; }
+    void sendKeys(const QString& keys) override { keystrokes.push_back(keys); }
+    void processPendingMessages() override {
+        ++messagePumps, onProcessMessages ? onProcessMessages() : void();
+    }
+
+  private:
+    // Records an event as its name and arguments as whole numbers, then runs the handler.
+    template <typename... Args>
+    void log(const std::function<void()>& handler, const char* name, Args... args) {
+        std::string text = name;
+        ((text += " " + std::to_string(static_cast<int>(args))), ...);
+        events.push_back(text);
+        if (handler) handler();
+    }
+};
+
+// A size x size red bitmap (or icon) with its HIMETRIC size at 96 dpi.
+inline PicturePtr picture(int size = 8, Picture::Kind kind = Picture::Bitmap) {
+    QImage image(size, size, kind == Picture::Icon ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+    image.fill(qRgba(255, 0, 0, 128));
+    return std::make_shared<Picture>(Picture{kind, image, size * 2540 / 96, size * 2540 / 96});
+}
+
+// A new, resized and shown 75 x 23 button, its counters at zero, the hand cursor available.
+struct ShownButtonFixture {
+    ShownButtonFixture() {
+        host.hand = picture(32, Picture::Icon);
+        button.newInstance();
+        button.resize();
+        button.show();
+        reset();
+    }
+    void reset() {
+        host.clears = host.repaints = 0;
+        host.events.clear(), host.notices.clear(), host.clearsAtNotice.clear();
+    }
+    const ButtonRecord& r() const { return button.record(); }
+    int count(const char* event) const {
+        return int(std::count(host.events.begin(), host.events.end(), event));
+    }
+
+    TestHost host;
+    chameleonButton button{host, host};
+};
+
+} // namespace chameleon::testing

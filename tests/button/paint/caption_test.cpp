@@ -1,0 +1,169 @@
+// Caption drawing: the copies each mode and effect draws, in order and colour, the hover fill
+// under a flat button's copies, the underlined access key and centred lines. The text is drawn
+// without antialiasing so that every text pixel has exactly the colour the mode gives.
+#include "button/model/derived.h"
+#include "button/model/redraw.h"
+#include "button/paint/caption.h"
+#include "tests/button/model/recording_host.h"
+
+#include <QFontMetrics>
+#include <algorithm>
+#include <gtest/gtest.h>
+#include <set>
+#include <utility>
+#include <vector>
+
+namespace chameleon::testing {
+namespace {
+
+using PixelSet = std::set<std::pair<int, int>>;
+// One text output: the caption's pixels moved by (d, d) in a colour.
+using Draws = std::vector<std::pair<int, Rgb>>;
+
+// The classic palette and its effect shades: face 0xC0C0C0 +-40, gradient base 0xF0F0F0 -40.
+constexpr Rgb kFace = 0xC0C0C0, kLight = 0xDFDFDF, kHighlight = 0xFFFFFF, kShadow = 0x808080;
+constexpr Rgb kLighter = 0xE8E8E8, kDarker = 0x989898, kGradientDarker = 0xC8C8C8;
+constexpr Rgb kText = 0x0000FF, kTextOver = 0x00FF00;
+
+QRgb qrgb(Rgb c) {
+    return qRgb(redOf(c), greenOf(c), blueOf(c));
+}
+
+struct CaptionTest : ::testing::Test {
+    TestHost host{75, 23};
+    Control c{host, host};
+
+    CaptionTest() {
+        host.surfaceFont = QFont(QStringLiteral("DejaVu Sans"));
+        host.surfaceFont.setPixelSize(12);
+        host.surfaceFont.setStyleStrategy(QFont::NoAntialias);
+        c.r.ClientWidth = 75;
+        c.r.ClientHeight = 23;
+        c.r.ColorScheme = SchemeClassic;
+        c.r.PicturePosition = PictureBehind;
+        ApplyColorScheme(c);
+        c.r.TextColor = kText;
+        c.r.TextOverColor = kTextOver;
+        layout("WM#");
+    }
+    void layout(const char* caption) {
+        c.r.Caption = QString::fromUtf8(caption);
+        LayoutCaption(c);
+    }
+    // Draws on the surface through a face gathered from the record, in the record's colours.
+    template <typename Draw>
+    void paint(Draw draw) {
+        ButtonFace face = faceFor(c, c.r.LastState);
+        static_cast<DerivedColors&>(face) = derivedColorsOf(c.r);
+        Drawing d(host.image, face);
+        draw(d);
+    }
+    // The caption's own pixels at CaptionRect: drawn alone in a colour no mode uses.
+    PixelSet textMask() {
+        constexpr Rgb kProbe = 0x010203;
+        host.image.fill(Qt::black);
+        paint([&](Drawing& d) { drawCaptionText(d, c.r.CaptionRect, kProbe); });
+        PixelSet s;
+        for (int y = 0; y < host.image.height(); ++y)
+            for (int x = 0; x < host.image.width(); ++x)
+                if (host.pixel(x, y) == kProbe) s.insert({x, y});
+        return s;
+    }
+};
+
+TEST_F(CaptionTest, EachModeAndEffectDrawsItsCopiesInOrder) {
+    // Mode, type, SpecialEffect, the text outputs (offset from CaptionRect, colour), and hover,
+    // the state and a custom scheme. The shaded modes (3 to 7) never draw the effect copies; 5
+    // is 0xF0F0F0 shaded by -104; any other mode draws nothing. A hovered FlatHighlight's
+    // copies sit on its hover fill 0x404040 - 40, only when up and not custom.
+    struct Case {
+        std::uint8_t mode;
+        std::int32_t type, effect;
+        Draws draws;
+        bool over = false;
+        std::uint8_t state = StateUp;
+        std::int32_t scheme = SchemeClassic;
+    };
+    const Case cases[] = {
+        {CaptionUp, ClassicBevel, 0, {{0, kText}}},
+        {CaptionUp, ClassicBevel, -1, {{0, kText}}},
+        {CaptionOver, ClassicBevel, 0, {{0, kTextOver}}},
+        {CaptionDown, ClassicBevel, 0, {{1, kTextOver}}},
+        {CaptionDown, RoundedBevel, 0, {{1, kLight}}},
+        {CaptionUp, ClassicBevel, EffectShadow, {{1, kDarker}, {0, kText}}},
+        {CaptionUp, ClassicBevel, 5, {{1, kDarker}, {0, kText}}},
+        {CaptionUp, ClassicBevel, EffectEmbossed, {{1, kDarker}, {-1, kLighter}, {0, kText}}},
+        {CaptionOver, ClassicBevel, EffectEngraved, {{1, kLighter}, {-1, kDarker}, {0, kTextOver}}},
+        {CaptionDown, ClassicBevel, EffectShadow, {{2, kDarker}, {1, kTextOver}}},
+        {CaptionUp, RoundedGradient, EffectShadow, {{1, kGradientDarker}, {0, kText}}},
+        {CaptionUp, RoundedBevel, EffectShadow, {{1, kGradientDarker}, {0, kText}}},
+        {CaptionUp, GradientFramed, EffectShadow, {{1, kGradientDarker}, {0, kText}}},
+        {CaptionEmbossed, ClassicBevel, EffectEmbossed, {{1, kHighlight}, {0, kShadow}}},
+        {CaptionGrey, ClassicBevel, EffectEmbossed, {{0, kShadow}}},
+        {CaptionShaded, ClassicBevel, EffectEmbossed, {{0, rgb(136, 136, 110)}}},
+        {CaptionFaceEmbossed, ClassicBevel, EffectEmbossed, {{1, kHighlight}, {0, kFace}}},
+        {CaptionLightEmbossed, ClassicBevel, EffectEmbossed, {{1, 0x4E4E4E}, {0, kHighlight}}},
+        {9, ClassicBevel, EffectEmbossed, {}},
+        {CaptionOver, FlatHighlight, EffectShadow, {{1, 0x181818}, {0, kTextOver}}, true},
+        {CaptionDown, FlatHighlight, EffectShadow, {{2, kDarker}, {1, kTextOver}}, true, StateDown},
+        {CaptionOver,
+         FlatHighlight,
+         EffectShadow,
+         {{1, kDarker}, {0, kTextOver}},
+         true,
+         StateUp,
+         SchemeCustom},
+    };
+    const PixelSet mask = textMask();
+    ASSERT_FALSE(mask.empty());
+    for (auto [x, y] : mask)
+        ASSERT_TRUE(x >= c.r.CaptionRect.left && x < c.r.CaptionRect.right &&
+                    y >= c.r.CaptionRect.top && y < c.r.CaptionRect.bottom);
+    const Rgb hotFill = c.r.HotFillColor;
+    for (const Case& k : cases) {
+        SCOPED_TRACE(::testing::Message() << "case " << (&k - cases));
+        c.r.HotFillColor = k.over ? 0x404040 : hotFill;
+        c.r.ButtonType = k.type;
+        c.r.SpecialEffect = k.effect;
+        c.r.IsOver = k.over;
+        c.r.LastState = k.state;
+        c.r.ColorScheme = k.scheme;
+        // The face overdrawn by the text outputs, in order.
+        QImage expected(host.image.size(), QImage::Format_RGB32);
+        expected.fill(qrgb(kFace));
+        for (auto [d, color] : k.draws)
+            for (auto [x, y] : mask)
+                if (expected.rect().contains(x + d, y + d))
+                    expected.setPixel(x + d, y + d, qrgb(color));
+        host.image.fill(qrgb(kFace));
+        paint([&](Drawing& d) {
+            DrawCaption(d, k.mode);
+            EXPECT_EQ(d.captionMode, k.mode);
+        });
+        EXPECT_TRUE(host.image == expected);
+    }
+}
+
+TEST_F(CaptionTest, AccessKeyLetterIsUnderlinedAndLinesAreCentred) {
+    layout("Save");
+    const PixelSet plain = textMask();
+    c.r.Caption = QStringLiteral("&Save");
+    const PixelSet marked = textMask();
+    EXPECT_TRUE(std::includes(marked.begin(), marked.end(), plain.begin(), plain.end()));
+    EXPECT_GT(marked.size(), plain.size());
+    // Two lines of different width: the short one is centred over the long one.
+    host.resize(60, 60);
+    c.r.ClientWidth = c.r.ClientHeight = 60;
+    layout("I WWWWWW");
+    const int lineHeight = QFontMetrics(host.surfaceFont, &host.image).height();
+    ASSERT_EQ(c.r.CaptionHeight, 2 * lineHeight);
+    int minX = 1000, maxX = -1;
+    for (auto [x, y] : textMask())
+        if (y < c.r.CaptionRect.top + lineHeight)
+            minX = std::min(minX, x), maxX = std::max(maxX, x);
+    const int centre2 = c.r.CaptionRect.left + c.r.CaptionRect.right; // doubled centre
+    EXPECT_LE(std::abs(minX + maxX + 1 - centre2), 3);
+}
+
+} // namespace
+} // namespace chameleon::testing

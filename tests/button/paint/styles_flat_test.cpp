@@ -1,0 +1,106 @@
+// The straight-edged styles at the pixels that tell their looks apart: each bevel's rings, the
+// classic bevel's default-button frame, the flat styles' hover edges and fills, and the
+// transparent style's backdrop. Buttons are 75 x 23 without a caption.
+#include "tests/button/paint/style_fixture.h"
+
+namespace chameleon::testing {
+namespace {
+
+// Drawings in the looks given (u up, d down, x disabled, the same whatever the state) and their
+// four outer rings (see expectRings) in the classic palette. Besides the scheme's letters: l the
+// thick edge's light OffsetColor(Light, 8), h and f the hover frame and fill, w the pressed
+// hover fill LightenColor(HotFrame, 128).
+struct RingCase {
+    std::int32_t type;
+    const char* looks;
+    bool over, asDefault;
+    const char* rings;
+};
+
+constexpr const char* kFaceOnly = "FFFFFFFF FFFFFFFF FFFFFFFF FFFFFFFF";
+constexpr RingCase kRingCases[] = {
+    {OutlinedBevel, "ux", false, false, "DDDDDDDD HHSSSSSH HHSSSSSH FFFFFFFF"},
+    {OutlinedBevel, "d", false, false, "DDDDDDDD SSHHHHHS SSHHHHHS FFFFFFFF"},
+    {ClassicBevel, "u", false, false, "HHDDDDDH LLSSSSSL FFFFFFFF FFFFFFFF"},
+    {ClassicBevel, "x", false, true, "HHDDDDDH LLSSSSSL FFFFFFFF FFFFFFFF"},
+    {ClassicBevel, "d", false, false, "DDHHHHHD SSLLLLLS FFFFFFFF FFFFFFFF"},
+    // The default button: outlined with the bevel one pixel in; pressed, a flat double frame.
+    {ClassicBevel, "u", false, true, "DDDDDDDD HHDDDDDH LLSSSSSL FFFFFFFF"},
+    {ClassicBevel, "d", false, true, "DDDDDDDD SSSSSSSS FFFFFFFF FFFFFFFF"},
+    {ThickRaised, "ux", false, false, "llSSSSSl llSSSSSl FFFFFFFF FFFFFFFF"},
+    {ThickRaised, "d", false, false, "SSlllllS SSlllllS FFFFFFFF FFFFFFFF"},
+    {ThinRaised, "ux", false, false, "HHSSSSSH FFFFFFFF FFFFFFFF FFFFFFFF"},
+    {ThinRaised, "d", false, false, "SSHHHHHS FFFFFFFF FFFFFFFF FFFFFFFF"},
+    {FlatHotThin, "u", false, false, kFaceOnly},
+    {FlatHotThin, "u", true, false, "HHSSSSSH FFFFFFFF FFFFFFFF FFFFFFFF"},
+    {FlatHotThin, "d", false, false, "SSHHHHHS FFFFFFFF FFFFFFFF FFFFFFFF"},
+    {FlatHotThin, "x", true, false, kFaceOnly},
+    {FlatHotBevel, "u", false, false, kFaceOnly},
+    {FlatHotBevel, "u", true, false, "HHDDDDDH LLSSSSSL FFFFFFFF FFFFFFFF"},
+    {FlatHotBevel, "d", false, false, "DDHHHHHD SSLLLLLS FFFFFFFF FFFFFFFF"},
+    {FlatHotBevel, "x", true, false, kFaceOnly},
+    {FlatHighlight, "u", false, false, kFaceOnly},
+    {FlatHighlight, "u", true, false, "hhhhhhhh ffffffff ffffffff ffffffff"},
+    {FlatHighlight, "d", true, false, "hhhhhhhh wwwwwwww wwwwwwww wwwwwwww"},
+    // Pressed without hovering: no fill, but the frame all the same.
+    {FlatHighlight, "d", false, false, "hhhhhhhh FFFFFFFF FFFFFFFF FFFFFFFF"},
+    {FlatHighlight, "x", true, false, kFaceOnly},
+};
+
+TEST(StylesFlatTest, RingsPerLookHoverAndDefault) {
+    for (const RingCase& k : kRingCases) {
+        for (const char look : std::string_view(k.looks)) {
+            SCOPED_TRACE(::testing::Message() << "case " << (&k - kRingCases) << " look " << look);
+            StyleFixture b(k.type);
+            b.useScheme(SchemeClassic);
+            b.host.displayAsDefault = k.asDefault;
+            b.r().IsOver = k.over;
+            b.r().Enabled = look != 'x';
+            const ButtonRecord& r = b.r();
+            const QImage drawn = b.draw(look == 'd' ? StateDown : StateUp);
+            b.expectRings(k.rings, "lhfw",
+                          {b.off(r.LightColor, 8), r.HotFrameColor, r.HotFillColor,
+                           LightenColor(r.HotFrameColor, 128)});
+            if (look == 'x') {
+                EXPECT_EQ(b.draw(StateDown), drawn);
+            }
+        }
+    }
+}
+
+TEST(StylesFlatTest, DefaultClassicBevelWithoutFocusRectAndCustomPressedHoverFill) {
+    for (const std::uint8_t state : {StateUp, StateDown}) {
+        StyleFixture plain(ClassicBevel, 75, 23, QStringLiteral("OK"));
+        StyleFixture asDefault(ClassicBevel, 75, 23, QStringLiteral("OK"));
+        asDefault.host.displayAsDefault = true;
+        asDefault.r().ShowFocusRect = false;
+        EXPECT_EQ(asDefault.draw(state), plain.draw(state));
+    }
+    StyleFixture b(FlatHighlight);
+    b.useScheme(SchemeCustom, rgb(100, 150, 200), rgb(100, 150, 200));
+    b.r().IsOver = true;
+    b.draw(StateDown);
+    b.expectRings("hhhhhhhh ffffffff", "hf", {b.r().HotFrameColor, b.off(b.r().HotFillColor, -32)});
+}
+
+// The backdrop whatever the state, or the face without one; a smaller one covers its own part.
+TEST(StylesFlatTest, TransparentCopiesTheBackdropInsteadOfTheFace) {
+    StyleFixture b(Transparent);
+    b.draw();
+    b.expectRings("FFFFFFFF");
+    QImage backdrop(75, 23, QImage::Format_RGB32);
+    for (int y = 0; y < 23; ++y)
+        for (int x = 0; x < 75; ++x) backdrop.setPixel(x, y, qRgb(x * 3, y * 10, 77));
+    b.r().Backdrop = backdrop;
+    for (const bool enabled : {true, false})
+        for (const std::uint8_t state : {StateUp, StateDown}) {
+            b.r().Enabled = enabled;
+            EXPECT_EQ(b.draw(state), backdrop);
+        }
+    b.r().Backdrop = backdrop.copy(0, 0, 40, 10);
+    b.draw();
+    b.expectPixels({{39, 9, rgb(117, 90, 77)}, {40, 9, b.r().FaceColor}, {0, 10, b.r().FaceColor}});
+}
+
+} // namespace
+} // namespace chameleon::testing
