@@ -31,7 +31,7 @@ class Random;
 inline constexpr std::int32_t kBlockBytes = 4096;
 // Written bytes between two write-back starts, and how many started ranges may be unfinished
 // before the copy waits for the oldest; chosen by measurement (bench_cut with arguments).
-inline constexpr std::int64_t kWriteBackBytes = std::int64_t{16} << 20;
+inline constexpr std::int64_t kWriteBackBytes = std::int64_t{64} << 20;
 inline constexpr int kWriteBackRangesInFlight = 1;
 // How often the window's events are handled while the job waits for the device.
 inline constexpr std::chrono::milliseconds kSyncPumpInterval{10};
