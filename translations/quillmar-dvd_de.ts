@@ -150,22 +150,6 @@
         <source>Closes the window</source>
         <translation>Schließt das Fenster</translation>
     </message>
-    <message>
-        <source>0</source>
-        <translation>0</translation>
-    </message>
-    <message>
-        <source>2297888</source>
-        <translation>2297888</translation>
-    </message>
-    <message>
-        <source>+</source>
-        <translation>+</translation>
-    </message>
-    <message>
-        <source>1</source>
-        <translation>1</translation>
-    </message>
 </context>
 <context>
     <name>cutting</name>
