@@ -13,7 +13,9 @@ cmake --install "$build" --prefix "$tmp/usr" >/dev/null
 (cd "$tmp/usr" && find . -type f | sed 's|^\./||' | LC_ALL=C sort) >"$tmp/found"
 LC_ALL=C sort "$here/installed_files.txt" | diff -u - "$tmp/found"
 
-desktop-file-validate "$tmp"/usr/share/applications/*.desktop
+# Hints count too: they mean a menu that would file the entry badly.
+hints=$(desktop-file-validate "$tmp"/usr/share/applications/*.desktop)
+[ -z "$hints" ] || { echo "$hints"; exit 1; }
 appstreamcli validate --no-net "$tmp"/usr/share/metainfo/*.metainfo.xml
 
 bash "$src/data/icons/render.sh" "$tmp/icons"
