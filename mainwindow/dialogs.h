@@ -3,6 +3,7 @@
 // shows the real Qt dialogs.
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QWidget>
 
@@ -29,12 +30,14 @@ class Form1Dialogs {
     virtual void ErrorBox(QWidget* parent, int number, const QString& description) = 0;
 };
 
-inline constexpr char kErrorBoxTitle[] = "Run-time error";
+inline constexpr char kErrorBoxTitle[] = QT_TRANSLATE_NOOP("form1::Form1Dialogs", "Run-time error");
 
-// The text of the error box: "Run-time error '53':" and the description below it.
+// The text of the error box: "Run-time error '53':" and the description below it, in the
+// user's language.
 QString errorBoxText(int number, const QString& description);
 
-// Qt's own dialogs: QFileDialog (Qt's widget dialog, never the platform's) and QMessageBox.
+// Qt's own dialogs: QFileDialog (the platform's chooser where there is one, else Qt's widget
+// dialog) and QMessageBox.
 class QtDialogs final : public Form1Dialogs {
   public:
     QString ShowOpen(QWidget* parent, const FileDialogSetup& setup) override;

@@ -6,17 +6,23 @@
 #include "cutting/file_error.h"
 #include "cutting/file_lookup.h"
 #include "mainwindow/form1_looks.h"
+#include "mainwindow/job_texts.h"
 #include "mainwindow/sector_count.h"
 #include "mainwindow/stored_buttons.h"
 #include "ui_form1.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFile>
+#include <QFileInfo>
 #include <QIcon>
 #include <QLocale>
+#include <QMimeData>
 #include <QScreen>
 #include <QShortcut>
+#include <QUrl>
 
 #include <algorithm>
 #include <cmath>
@@ -25,9 +31,12 @@ namespace form1 {
 namespace {
 
 constexpr char kIconResource[] = ":/mainwindow/form1_icon.png";
-constexpr char kIsoFilter[] = "File ISO (*.ISO)";
-constexpr char kOpenTitle[] = "Open Dvd ISO Image";
-constexpr char kSaveTitle[] = "Save Dvd ISO Image";
+constexpr char kIsoFilter[] = QT_TRANSLATE_NOOP("form1::Form1", "File ISO (*.ISO)");
+constexpr char kOpenTitle[] = QT_TRANSLATE_NOOP("form1::Form1", "Open Dvd ISO Image");
+constexpr char kSaveTitle[] = QT_TRANSLATE_NOOP("form1::Form1", "Save Dvd ISO Image");
+// The buttons' stored captions, translated when the window is made. "......" stays as it is.
+constexpr std::array kButtonCaptions{QT_TRANSLATE_NOOP("form1::Form1", "Start Cutting"),
+                                     QT_TRANSLATE_NOOP("form1::Form1", "Quit")};
 
 // Title bar with the close button only: no maximise, no minimise.
 constexpr Qt::WindowFlags kWindowFlags = Qt::Window | Qt::CustomizeWindowHint |
@@ -47,7 +56,7 @@ class JobMessages final : public cutting::MessageSink {
         : dialogs_(dialogs), parent_(parent), progress_(progress) {}
     void show(const std::string& text, const std::string& title) override {
         progress_.hideText();
-        dialogs_.MsgBox(&parent_, QString::fromStdString(text), QString::fromStdString(title));
+        dialogs_.MsgBox(&parent_, translateJobText(text), translateJobText(title));
     }
 
   private:
@@ -72,6 +81,26 @@ QString clockText(double seconds) {
                                .arg(whole % kSecondsPerMinute, 2, 10, QLatin1Char('0'));
     if (whole < kSecondsPerHour) return minSec;
     return QStringLiteral("%1:%2").arg(whole / kSecondsPerHour).arg(minSec.rightJustified(5, '0'));
+}
+
+// The one local file that a drag carries as text/uri-list, or "" for anything else: several
+// files, a folder, a remote address, plain text.
+QString droppedFile(const QMimeData* data) {
+    if (data == nullptr || !data->hasUrls()) return {};
+    const QList<QUrl> urls = data->urls();
+    if (urls.size() != 1 || !urls.front().isLocalFile()) return {};
+    const QString path = urls.front().toLocalFile();
+    return QFileInfo(path).isFile() ? path : QString();
+}
+
+// Accepts a drag-enter, drag-move or drop event that carries one local file; refuses others.
+bool acceptFileDrag(QDropEvent& event) {
+    const bool accepted = !droppedFile(event.mimeData()).isEmpty();
+    if (accepted)
+        event.acceptProposedAction();
+    else
+        event.ignore();
+    return accepted;
 }
 
 } // namespace
@@ -127,6 +156,7 @@ Form1::Form1(std::unique_ptr<Form1Dialogs> dialogs, QWidget* parent)
     setWindowIcon(QIcon(QString::fromLatin1(kIconResource)));
     applyLooks(*this);
     loadStoredButtons(*this, storedButtonsData());
+    translateButtonCaptions();
     // The job reads whatever Text1 holds; only the option buttons write it.
     ui_->Text1->setReadOnly(true);
     progress_ = std::make_unique<CutProgress>(*ui_->PB1);
@@ -162,6 +192,13 @@ Form1::Form1(std::unique_ptr<Form1Dialogs> dialogs, QWidget* parent)
     }
     updateOptionTabStops();
 
+    // A file dropped on the window becomes the source, on the output box the output. The
+    // path boxes would take a drop as text; their drags are decided here instead, and the
+    // number boxes leave theirs to the window.
+    setAcceptDrops(true);
+    for (QLineEdit* box : {ui_->txtSrc, ui_->TxtDest}) box->installEventFilter(this);
+    for (QLineEdit* box : {ui_->Text1, ui_->Text3}) box->setAcceptDrops(false);
+
     // Centred on the screen at start.
     if (const QScreen* screen = this->screen())
         move(screen->availableGeometry().center() - rect().center());
@@ -181,20 +218,34 @@ void Form1::Form_Unload() {
     }
 }
 
+void Form1::translateButtonCaptions() {
+    for (auto* button : findChildren<chameleon::ChameleonButtonWidget*>()) {
+        for (const char* caption : kButtonCaptions)
+            if (button->button().Caption() == QLatin1String(caption))
+                button->button().setCaption(tr(caption));
+    }
+}
+
 template <typename Work>
 void Form1::guarded(Work&& work) {
     try {
         work();
     } catch (const qdct::NumberedError& e) {
-        dialogs_->ErrorBox(this, e.number(), QString::fromStdString(e.description()));
+        dialogs_->ErrorBox(this, e.number(), translateJobText(e.description()));
     } catch (const std::exception& e) {
         dialogs_->ErrorBox(this, qdct::errnum::kInternalError, QString::fromStdString(e.what()));
     }
 }
 
 void Form1::chameleonButton1_Click() {
-    const QString path = dialogs_->ShowOpen(
-        this, {QString::fromLatin1(kIsoFilter), QString::fromLatin1(kOpenTitle), QString()});
+    chooseSource(dialogs_->ShowOpen(this, {tr(kIsoFilter), tr(kOpenTitle), QString()}));
+}
+
+void Form1::chameleonButton2_Click() {
+    chooseOutput(dialogs_->ShowSave(this, {tr(kIsoFilter), tr(kSaveTitle), QString()}));
+}
+
+void Form1::chooseSource(const QString& path) {
     ui_->txtSrc->setText(path);
     if (path.isEmpty()) return; // cancelled: Label2 keeps its count
     guarded([&] {
@@ -203,9 +254,8 @@ void Form1::chameleonButton1_Click() {
     });
 }
 
-void Form1::chameleonButton2_Click() {
-    ui_->TxtDest->setText(dialogs_->ShowSave(
-        this, {QString::fromLatin1(kIsoFilter), QString::fromLatin1(kSaveTitle), QString()}));
+void Form1::chooseOutput(const QString& path) {
+    ui_->TxtDest->setText(path);
 }
 
 cutting::CutInputs Form1::cutInputs() const {
@@ -261,6 +311,41 @@ void Form1::updateOptionTabStops() {
     // take the focus from a click or from the arrow keys.
     for (QRadioButton* option : optionButtons())
         option->setFocusPolicy(option->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+    case QEvent::DragEnter:
+    case QEvent::DragMove:
+        acceptFileDrag(*static_cast<QDropEvent*>(event));
+        return true;
+    case QEvent::Drop:
+        dropFile(*static_cast<QDropEvent*>(event), watched == ui_->TxtDest);
+        return true;
+    default:
+        return QWidget::eventFilter(watched, event);
+    }
+}
+
+void Form1::dragEnterEvent(QDragEnterEvent* event) {
+    acceptFileDrag(*event);
+}
+
+void Form1::dragMoveEvent(QDragMoveEvent* event) {
+    acceptFileDrag(*event);
+}
+
+void Form1::dropEvent(QDropEvent* event) {
+    dropFile(*event, false);
+}
+
+void Form1::dropFile(QDropEvent& event, bool asOutput) {
+    if (!acceptFileDrag(event)) return;
+    const QString path = droppedFile(event.mimeData());
+    if (asOutput)
+        chooseOutput(path);
+    else
+        chooseSource(path);
 }
 
 void Form1::closeEvent(QCloseEvent* event) {

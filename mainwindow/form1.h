@@ -1,6 +1,7 @@
 // Form1, the program's only window: the layout from form1.ui with its common looks, the four
 // buttons loaded from their stored settings, and the handlers that browse for the source and
-// output images, pick a preset, run the cut and quit.
+// output images, pick a preset, run the cut and quit. A local file dropped on the window (or
+// given on the command line) fills the source or the output as a browse does.
 //
 // The window owns the two file objects from its creation to its unload. A cut runs inside the
 // "Start Cutting" handler and lets the window handle its events after every block, so the
@@ -24,6 +25,7 @@
 #include <memory>
 #include <optional>
 
+class QDropEvent;
 class QRadioButton;
 class QShortcut;
 
@@ -77,8 +79,18 @@ class Form1 : public QWidget {
     const cutting::Random& outputFile() const { return OutputFile; }
     bool isCutting() const { return job_.isRunning(); }
 
+    // Fills txtSrc with `path` and, unless it is empty, looks the file up and shows its sector
+    // count in Label2, as the source browse does; a lookup that fails shows the error box.
+    void chooseSource(const QString& path);
+    // Fills TxtDest with `path`, as the output browse does.
+    void chooseOutput(const QString& path);
+
   protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
   private:
     void Form_Unload();
@@ -91,6 +103,10 @@ class Form1 : public QWidget {
     std::array<QRadioButton*, cutting::kPresets.size()> optionButtons() const;
     // Keeps only the selected option button in the tab order.
     void updateOptionTabStops();
+    // The stored captions of the buttons in the user's language.
+    void translateButtonCaptions();
+    // Makes a dropped local file the source, or the output; refuses any other drop.
+    void dropFile(QDropEvent& event, bool asOutput);
     // Runs a handler's work; an error that leaves it is shown, and the window goes on.
     template <typename Work>
     void guarded(Work&& work);

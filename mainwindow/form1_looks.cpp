@@ -28,8 +28,14 @@ void applyLook(QWidget& control, const Look& look) {
     palette.setColor(backRole, olePlainColor(look.back));
     if (look.text != kDefaultColor) {
         const QColor text = olePlainColor(look.text);
-        palette.setColor(QPalette::WindowText, text);
-        palette.setColor(QPalette::ButtonText, text);
+        // A text box writes with Text; the others with WindowText or ButtonText (and their
+        // indicators with Text, which stays the platform's).
+        if (isTextBox(control)) {
+            palette.setColor(QPalette::Text, text);
+        } else {
+            palette.setColor(QPalette::WindowText, text);
+            palette.setColor(QPalette::ButtonText, text);
+        }
     }
     control.setPalette(palette);
     if (!isTextBox(control)) {

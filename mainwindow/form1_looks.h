@@ -31,6 +31,9 @@ inline constexpr std::uint32_t kDefaultColor = 0xFFFFFFFF;
 inline constexpr std::uint32_t kBlue = 0x00FF0000;      // window, frames, labels, options
 inline constexpr std::uint32_t kWhite = 0x00FFFFFF;     // their text
 inline constexpr std::uint32_t kLightCyan = 0x00FFFFC0; // text boxes (RGB #C0FFFF)
+// The text boxes' text: the classic default window text, fixed with their light face so that
+// a dark desktop palette cannot put light text on it.
+inline constexpr std::uint32_t kBlack = 0x00000000;
 
 inline constexpr FontLook kWindowFont{chameleon::metrics::kStandInFontFamily,
                                       chameleon::metrics::kStandInFontPoints, 400};
@@ -41,7 +44,7 @@ inline constexpr FontLook kLargeCaptionFont{chameleon::metrics::kStandInFontFami
 inline constexpr Look kWindowLook{kBlue, kDefaultColor, kWindowFont};
 inline constexpr Look kCaptionLook{kBlue, kWhite, kCaptionFont};
 inline constexpr Look kLargeCaptionLook{kBlue, kWhite, kLargeCaptionFont};
-inline constexpr Look kTextBoxLook{kLightCyan, kDefaultColor, kWindowFont};
+inline constexpr Look kTextBoxLook{kLightCyan, kBlack, kWindowFont};
 
 struct ControlLook {
     const char* control;

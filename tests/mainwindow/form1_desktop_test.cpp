@@ -1,0 +1,140 @@
+// Form1 on a user's desktop: files dropped from a file manager (real drag events routed by the
+// window to the control under the pointer), the number boxes readable under a dark palette,
+// the names a screen reader hears, and the option buttons answering across their width.
+#include "form1_fixture.h"
+
+#include "mainwindow/form1_looks.h"
+
+#include <QAccessible>
+
+namespace form1::test {
+namespace {
+
+enum Field { None, Source, Output };
+
+// Sends a drag of `data` that enters, and if accepted drops, over `target`, through the
+// window's own routing. True when the drag was accepted.
+bool dragOnto(QWidget& form, QWidget& target, const QMimeData& data) {
+    const QPoint at = target.mapTo(&form, target.rect().center());
+    QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(form.windowHandle(), &enter);
+    if (!enter.isAccepted()) return false;
+    QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(form.windowHandle(), &drop);
+    return drop.isAccepted();
+}
+
+TEST_F(Form1Test, OneDroppedLocalFileBecomesTheSourceOrTheOutputAndAnythingElseIsRefused) {
+    makeImage(path("a.ISO"), 4096);
+    makeImage(path("b.ISO"), 2048);
+    const QString a = QUrl::fromLocalFile(path("a.ISO")).toString();
+    const QString b = QUrl::fromLocalFile(path("b.ISO")).toString();
+    const QString folder = QUrl::fromLocalFile(path("")).toString();
+    // Target, text/uri-list (or plain text after "text:"), the field it fills.
+    const std::tuple<const char*, QString, Field> kDrops[] = {
+        {"txtSrc", a, Source},
+        {"TxtDest", a, Output},
+        {"Text3", a, Source}, // the window's, under the number box
+        {"Label1", a, Source},
+        {"PB1", a, Source},
+        {"txtSrc", a + "\r\n" + b, None},
+        {"TxtDest", "https://example.org/a.ISO", None},
+        {"Form1", folder, None},
+        {"txtSrc", "text:" + a, None},
+        {"Text3", "text:7", None},
+    };
+    for (const auto& [target, payload, field] : kDrops) {
+        SCOPED_TRACE(std::string(target) + " " + payload.toStdString());
+        edit("txtSrc").setText("before");
+        edit("TxtDest").setText("before");
+        edit("Text3").setText("1");
+        setLabelCaption(Label2(), "0");
+        QMimeData data;
+        if (payload.startsWith("text:"))
+            data.setText(payload.mid(5));
+        else
+            data.setData("text/uri-list", payload.toUtf8() + "\r\n");
+        QWidget& over = QString(target) == "Form1" ? form : control(target);
+        EXPECT_EQ(dragOnto(form, over, data), field != None);
+        EXPECT_EQ(edit("txtSrc").text(), field == Source ? path("a.ISO") : "before");
+        EXPECT_EQ(Label2().text(), field == Source ? "2" : "0");
+        EXPECT_EQ(edit("TxtDest").text(), field == Output ? path("a.ISO") : "before");
+        EXPECT_EQ(edit("Text3").text(), "1");
+    }
+}
+
+// WCAG contrast of two colours.
+double contrast(const QColor& a, const QColor& b) {
+    const auto luminance = [](const QColor& c) {
+        const auto channel = [](double v) {
+            return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) +
+               0.0722 * channel(c.blueF());
+    };
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+TEST(Form1DarkTest, TheNumberBoxesKeepDarkTextOnTheirLightFaceUnderADarkPalette) {
+    const QPalette saved = QApplication::palette();
+    QPalette dark(QColor(0x35, 0x35, 0x35), QColor(0x2a, 0x2a, 0x2a));
+    dark.setColor(QPalette::Text, QColor(0xe0, 0xe0, 0xe0));
+    dark.setColor(QPalette::WindowText, QColor(0xe0, 0xe0, 0xe0));
+    QApplication::setPalette(dark);
+    {
+        Form1 form(std::make_unique<FakeDialogs>());
+        form.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+        for (const char* name : {"Text1", "Text3"}) {
+            auto& box = *form.findChild<QLineEdit*>(name);
+            const QImage image = box.grab().toImage();
+            const QRect inside = box.rect().adjusted(3, 3, -3, -3);
+            double best = 1;
+            for (int y = inside.top(); y <= inside.bottom(); ++y)
+                for (int x = inside.left(); x <= inside.right(); ++x)
+                    best =
+                        std::max(best, contrast(image.pixelColor(x, y), QColor(0xC0, 0xFF, 0xFF)));
+            EXPECT_GE(best, 4.5) << name;
+        }
+    }
+    QApplication::setPalette(saved);
+}
+
+TEST_F(Form1Test, EveryControlAScreenReaderReachesHasANameAndADescription) {
+    const std::pair<const char*, const char*> kNames[] = {
+        {"txtSrc", "Source image"},
+        {"chameleonButton1", "Browse for the source image"},
+        {"TxtDest", "Output image"},
+        {"chameleonButton2", "Browse for the output image"},
+        {"PB1", "Cutting progress"},
+        {"Option1", "DVD-R\\RW (Option 1)"},
+        {"Option2", "DVD-R\\RW (Option 2)"},
+        {"Option3", "Dvd+R\\RW"},
+        {"Option4", "Dual Layer DVD+R"},
+        {"Option5", "Dual Layer DVD-R"},
+        {"Text1", "Preset sectors"},
+        {"Text3", "Sectors to add"},
+        {"chameleonButton3", "Start Cutting"},
+        {"chameleonButton4", "Quit"},
+    };
+    for (const auto& [control, name] : kNames) {
+        QAccessibleInterface* spoken =
+            QAccessible::queryAccessibleInterface(&this->control(control));
+        ASSERT_NE(spoken, nullptr) << control;
+        EXPECT_EQ(spoken->text(QAccessible::Name), name) << control;
+        EXPECT_FALSE(spoken->text(QAccessible::Description).isEmpty()) << control;
+    }
+}
+
+TEST_F(Form1Test, EachOptionTakesAClickNearTheRightEdgeOfItsRectangle) {
+    for (int n : {2, 3, 4, 5, 1}) {
+        QRadioButton& o = option(n);
+        QTest::mouseClick(&o, Qt::LeftButton, {}, QPoint(o.width() - 2, o.height() / 2));
+        EXPECT_TRUE(o.isChecked()) << n;
+        EXPECT_EQ(edit("Text1").text(), kPresetSectors[n - 1]);
+    }
+}
+
+} // namespace
+} // namespace form1::test
