@@ -143,6 +143,18 @@ TEST_F(Form1Test, ErrorsThatStopTheCutAreShownAndTheWindowGoesOn) {
     EXPECT_EQ(readFile(path("output.ISO")), pattern(4 * 2048));
 }
 
+// An error inside a button's own handling (here an overflow a KeyDown slot leaves) is shown in
+// the window's error box too.
+TEST_F(Form1Test, AButtonsOwnErrorIsShownInTheErrorBox) {
+    QObject::connect(&button(4), &chameleon::ChameleonButtonWidget::KeyDown,
+                     [](qint16& keyCode, qint16&) { keyCode = 1000; });
+    QTest::keyClick(&button(4), Qt::Key_A);
+    ASSERT_EQ(dialogs.errors.size(), 1u);
+    EXPECT_EQ(dialogs.errors[0].first, qdct::errnum::kOverflow);
+    EXPECT_TRUE(dialogs.errors[0].second.contains("1000"));
+    EXPECT_TRUE(form.isVisible());
+}
+
 // "Quit" or the window's close: at once when idle; during a cut, the cut stops after its
 // block, both files are closed, and only then does the window go.
 TEST_F(Form1Test, QuitOrCloseDuringACutCancelsItThenCloses) {
