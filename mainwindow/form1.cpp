@@ -110,8 +110,8 @@ QString cutProgressText(int percent, std::optional<double> bytesPerSecond,
     QString text = QStringLiteral("%1%").arg(percent);
     if (!bytesPerSecond) return text;
     const double mb = *bytesPerSecond / kBytesPerMB;
-    text += QStringLiteral(" · %1 MB/s").arg(mb, 0, 'f', mb < kWholeMBFrom ? 1 : 0);
-    if (secondsLeft) text += QStringLiteral(" · %1 left").arg(clockText(*secondsLeft));
+    text += Form1::tr(" · %1 MB/s").arg(mb, 0, 'f', mb < kWholeMBFrom ? 1 : 0);
+    if (secondsLeft) text += Form1::tr(" · %1 left").arg(clockText(*secondsLeft));
     return text;
 }
 

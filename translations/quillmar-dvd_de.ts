@@ -273,6 +273,14 @@
         <translation>ISO-Datei (*.ISO)</translation>
     </message>
     <message>
+        <source> · %1 MB/s</source>
+        <translation> · %1 MB/s</translation>
+    </message>
+    <message>
+        <source> · %1 left</source>
+        <translation> · noch %1</translation>
+    </message>
+    <message>
         <source>Open Dvd ISO Image</source>
         <translation>DVD-ISO-Abbild öffnen</translation>
     </message>
