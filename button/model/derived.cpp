@@ -26,6 +26,25 @@ QString trimmedSpaces(const QString& s) {
     return s.mid(first, last - first);
 }
 
+// Where each derived colour lives in the record and in a DerivedColors, in one list.
+struct DerivedField {
+    Rgb ButtonRecord::*inRecord;
+    Rgb DerivedColors::*inColors;
+};
+constexpr DerivedField kDerivedFields[] = {
+    {&ButtonRecord::FaceColor, &DerivedColors::FaceColor},
+    {&ButtonRecord::LightColor, &DerivedColors::LightColor},
+    {&ButtonRecord::HighlightColor, &DerivedColors::HighlightColor},
+    {&ButtonRecord::ShadowColor, &DerivedColors::ShadowColor},
+    {&ButtonRecord::DarkShadowColor, &DerivedColors::DarkShadowColor},
+    {&ButtonRecord::TextColor, &DerivedColors::TextColor},
+    {&ButtonRecord::TextOverColor, &DerivedColors::TextOverColor},
+    {&ButtonRecord::HotFrameColor, &DerivedColors::HotFrameColor},
+    {&ButtonRecord::HotFillColor, &DerivedColors::HotFillColor},
+    {&ButtonRecord::GradientBase, &DerivedColors::GradientBase},
+    {&ButtonRecord::MaskColorValue, &DerivedColors::MaskColorValue},
+};
+
 } // namespace
 
 SchemeInputs schemeInputsOf(const Control& c) {
@@ -47,32 +66,12 @@ SchemeInputs schemeInputsOf(const Control& c) {
 
 DerivedColors derivedColorsOf(const ButtonRecord& r) {
     DerivedColors d;
-    d.FaceColor = r.FaceColor;
-    d.LightColor = r.LightColor;
-    d.HighlightColor = r.HighlightColor;
-    d.ShadowColor = r.ShadowColor;
-    d.DarkShadowColor = r.DarkShadowColor;
-    d.TextColor = r.TextColor;
-    d.TextOverColor = r.TextOverColor;
-    d.HotFrameColor = r.HotFrameColor;
-    d.HotFillColor = r.HotFillColor;
-    d.GradientBase = r.GradientBase;
-    d.MaskColorValue = r.MaskColorValue;
+    for (const DerivedField& f : kDerivedFields) d.*f.inColors = r.*f.inRecord;
     return d;
 }
 
 void storeDerivedColors(ButtonRecord& r, const DerivedColors& d) {
-    r.FaceColor = d.FaceColor;
-    r.LightColor = d.LightColor;
-    r.HighlightColor = d.HighlightColor;
-    r.ShadowColor = d.ShadowColor;
-    r.DarkShadowColor = d.DarkShadowColor;
-    r.TextColor = d.TextColor;
-    r.TextOverColor = d.TextOverColor;
-    r.HotFrameColor = d.HotFrameColor;
-    r.HotFillColor = d.HotFillColor;
-    r.GradientBase = d.GradientBase;
-    r.MaskColorValue = d.MaskColorValue;
+    for (const DerivedField& f : kDerivedFields) r.*f.inRecord = d.*f.inColors;
 }
 
 void ApplyColorScheme(Control& c) {
