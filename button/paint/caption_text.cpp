@@ -11,6 +11,7 @@
 #include <QFontMetrics>
 #include <QHash>
 #include <QPainter>
+#include <cmath>
 
 namespace chameleon {
 
@@ -28,6 +29,47 @@ QString normalisedLineEnds(const QString& text) {
     s.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     s.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     return s;
+}
+
+// Qt's text layout splits its items at every underlined access-key letter, and each split moves
+// every later item, of which each line break makes one: a caption of many lines and many "&"
+// costs lines times ampersands. So a caption of many lines is drawn in runs of at most
+// kLinesPerRun lines, each run placed where the one layout of the whole caption puts its first
+// line.
+constexpr qsizetype kLinesPerRun = 64;
+
+// Draws text as drawText(box, kDrawFlags, text) does, in time linear in its length.
+void drawCaptionLines(QPainter& p, const QRect& box, const QString& text) {
+    const QChar lineEnd = QLatin1Char('\n');
+    // U+009C separates length variants, which only the one layout can choose between.
+    if (text.count(lineEnd) <= kLinesPerRun || text.contains(QChar(0x9C))) {
+        p.drawText(box, kDrawFlags, text);
+        return;
+    }
+    const qreal emptyLineHeight = QFontMetricsF(p.font(), p.device()).height();
+    // Runs that start below the box or the device draw nothing.
+    const QPaintDevice& device = *p.device();
+    const int bottom = std::min<int>(box.bottom(), device.height() / device.devicePixelRatioF());
+    p.save();
+    p.setClipRect(box, Qt::IntersectClip);
+    std::int64_t top = box.top();
+    for (qsizetype start = 0; start < text.size() && top < bottom;) {
+        // A run keeps its closing line break, so that its lines are laid out as in the whole
+        // text (an "&" before the break underlines the break, not the next run's first letter).
+        qsizetype end = start;
+        for (qsizetype lines = 0; end < text.size() && lines < kLinesPerRun; ++end) {
+            if (text[end] == lineEnd) ++lines;
+        }
+        QRectF drawn;
+        p.drawText(QRectF(box.left(), qreal(top), box.width(), qreal(box.bottom() + 1 - top)),
+                   kDrawFlags | Qt::TextDontClip, text.mid(start, end - start), &drawn);
+        // The break opens an empty last line, placed on the whole pixel where the next line of
+        // the one layout starts. (Measuring instead of drawing would not do: without the
+        // underlines Qt may wrap a line differently.)
+        top += std::llround(drawn.height() - emptyLineHeight);
+        start = end;
+    }
+    p.restore();
 }
 
 // Text, font and resolution, with the wrap width (measuring) or the box size (masks).
@@ -92,7 +134,7 @@ QImage renderMask(const QFont& font, const QImage& surface, const QString& text,
         QPainter p(&m);
         p.setFont(font);
         p.setPen(Qt::black);
-        p.drawText(QRect(0, 0, w, h), kDrawFlags, normalisedLineEnds(text));
+        drawCaptionLines(p, QRect(0, 0, w, h), normalisedLineEnds(text));
     }
     return m.convertToFormat(QImage::Format_Alpha8);
 }
@@ -152,8 +194,7 @@ void drawCaptionTextAt(QImage& surface, const QFont& font, const Rect& rect, con
         QPainter p(&surface);
         p.setFont(font);
         p.setPen(QColor(redOf(color), greenOf(color), blueOf(color)));
-        p.drawText(QRect(rect.left, rect.top, int(w), int(h)), kDrawFlags,
-                   normalisedLineEnds(text));
+        drawCaptionLines(p, QRect(rect.left, rect.top, int(w), int(h)), normalisedLineEnds(text));
         return;
     }
     if (surface.depth() != 32) surface = surface.convertToFormat(QImage::Format_RGB32);

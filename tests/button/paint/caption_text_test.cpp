@@ -1,0 +1,71 @@
+// A caption of many lines is drawn in runs of lines, each placed where Qt's one layout of the
+// whole caption would put it: these tests hold the runs to Qt's own drawing of the whole text,
+// pixel for pixel, and a caption of 400,000 ampersands to linear work. Qt alone needs lines
+// times ampersands for it, several times the time limit these tests run under.
+#include "button/paint/caption_text.h"
+
+#include <QPainter>
+#include <gtest/gtest.h>
+
+namespace chameleon {
+namespace {
+
+constexpr int kFlags = Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap | Qt::TextShowMnemonic;
+
+QFont captionFont() {
+    QFont f(QStringLiteral("MS Sans Serif"));
+    f.setPointSizeF(8.25);
+    return f;
+}
+
+// Lines of varied width, some wrapping at 60 px, with access keys, literal ampersands, an "&"
+// before a line break and empty lines.
+QString manyLines(int lines) {
+    static const char* const kLines[] = {"&Start Cutting", "", "Wo&&AV &x ij", "AVAV&", "&a\t&b"};
+    QString text;
+    for (int i = 0; i < lines; ++i) text += QLatin1String(kLines[i % 5]) + QLatin1Char('\n');
+    return text;
+}
+
+TEST(CaptionTextTest, ManyLinesDrawAsQtDrawsTheWholeText) {
+    // Boxes of more than a million pixels are drawn straight onto the surface, as Qt's own
+    // drawText on a copy of it does; the box's top puts a later run in view.
+    struct Case {
+        int lines, top;
+    } const cases[] = {{1000, 0}, {1000, -6000}, {1000, -12957}, {700, 7}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.lines << " lines from " << c.top);
+        const QString text = manyLines(c.lines);
+        QImage surface(75, 40, QImage::Format_RGB32);
+        surface.fill(Qt::white);
+        QImage expected = surface.copy();
+        const QRect box(4, c.top, 60, 2000 * 13);
+        {
+            QPainter p(&expected);
+            p.setFont(captionFont());
+            p.setPen(Qt::black);
+            p.drawText(box, kFlags, text);
+        }
+        drawCaptionTextAt(surface, captionFont(),
+                          Rect{box.left(), box.top(), box.right() + 1, box.bottom() + 1}, text, 0);
+        EXPECT_EQ(surface, expected);
+    }
+}
+
+TEST(CaptionTextTest, FourHundredThousandAmpersandsOnTwoHundredThousandLines) {
+    QString text;
+    for (int i = 0; i < 200000; ++i) text += QStringLiteral("&o&k\n");
+    QImage surface(75, 23, QImage::Format_RGB32);
+    surface.fill(Qt::white);
+    QImage expected = surface.copy();
+    {
+        QPainter p(&expected);
+        p.setFont(captionFont());
+        p.drawText(QRect(8, 2, 59, 200), kFlags, text.left(5 * 20));
+    }
+    drawCaptionTextAt(surface, captionFont(), Rect{8, 2, 67, 2 + 13 * 200000}, text, 0);
+    EXPECT_EQ(surface, expected);
+}
+
+} // namespace
+} // namespace chameleon
