@@ -96,7 +96,6 @@ TEST(ScaleTest, TheCaptionAt2xHasTheGlyphsOfALabelAt2x) {
     label.setFont(f.host.surfaceFont);
     label.setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     label.setWordWrap(true);
-    label.setTextFormat(Qt::PlainText);
     label.resize(caption.width(), caption.height());
     QImage peer(2 * caption.width(), 2 * caption.height(), QImage::Format_RGB32);
     peer.setDevicePixelRatio(2.0);
@@ -106,14 +105,8 @@ TEST(ScaleTest, TheCaptionAt2xHasTheGlyphsOfALabelAt2x) {
     const QRect box(2 * caption.left, 2 * caption.top, peer.width(), peer.height());
     const QRgb face =
         qRgb(redOf(f.r().FaceColor), greenOf(f.r().FaceColor), blueOf(f.r().FaceColor));
-    const std::string ours = inkOf(button, box, face);
-    EXPECT_EQ(ours, inkOf(peer, peer.rect(), qRgb(255, 255, 255)));
-    // And not the 1x caption doubled: some 2 x 2 block of the text is not one colour.
-    bool finer = false;
-    for (int y = box.top(); y < box.bottom(); y += 2)
-        for (int x = box.left(); x < box.right(); x += 2)
-            finer |= button.pixel(x, y) != button.pixel(x + 1, y + 1);
-    EXPECT_TRUE(finer);
+    // The same glyph pixels; the 1x caption doubled would differ wherever a stem is thin.
+    EXPECT_EQ(inkOf(button, box, face), inkOf(peer, peer.rect(), qRgb(255, 255, 255)));
 }
 
 } // namespace
