@@ -3,7 +3,10 @@
 // window shape applied so cut corners show the sheet. It is the quickest way to see what a
 // change to the drawing code does to all of the control's looks at once.
 //
-// Usage: gallery OUTPUT.png
+// Usage: gallery OUTPUT.png [SCALE]
+// SCALE (default 1) is the device pixel ratio to draw at, e.g. 2 for a high-density screen:
+// the sheet then has SCALE device pixels per logical one, labels and captions drawn at that
+// resolution.
 #include "bench/image_host.h"
 #include "button/model/derived.h"
 #include "button/model/redraw.h"
@@ -27,6 +30,9 @@ constexpr int kTitleHeight = 26;
 constexpr int kHeaderHeight = 18;
 constexpr int kBlockMargin = 14;
 constexpr int kBlocksPerRow = 2;
+// The device pixel ratios the sheet may be drawn at.
+constexpr double kMinScale = 1.0;
+constexpr double kMaxScale = 4.0;
 
 struct StyleName {
     std::int32_t type;
@@ -89,12 +95,16 @@ constexpr int kBlockHeight =
 
 // The sheet's own background: a faint checkerboard, so that cut corners and the transparent
 // style plainly show what lies behind the button.
-QImage makeSheet(int width, int height) {
-    QImage sheet(width, height, QImage::Format_RGB32);
-    for (int y = 0; y < height; ++y) {
+QImage makeSheet(int width, int height, double scale) {
+    QImage sheet(deviceSizeFor(QSize(width, height), scale), QImage::Format_RGB32);
+    sheet.setDevicePixelRatio(scale);
+    for (int y = 0; y < sheet.height(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(sheet.scanLine(y));
-        for (int x = 0; x < width; ++x) {
-            line[x] = ((x / 4 + y / 4) % 2 == 0) ? qRgb(255, 255, 255) : qRgb(226, 230, 236);
+        const int logicalY = static_cast<int>(y / scale);
+        for (int x = 0; x < sheet.width(); ++x) {
+            const int logicalX = static_cast<int>(x / scale);
+            line[x] = ((logicalX / 4 + logicalY / 4) % 2 == 0) ? qRgb(255, 255, 255)
+                                                               : qRgb(226, 230, 236);
         }
     }
     return sheet;
@@ -103,7 +113,7 @@ QImage makeSheet(int width, int height) {
 // Draws one button in one look and returns its surface with the shape it would be given.
 QImage drawButton(std::int32_t type, std::int32_t scheme, LookKind look, const QImage& behind,
                   QRegion& shape) {
-    ImageHost host(kButtonWidth, kButtonHeight);
+    ImageHost host(kButtonWidth, kButtonHeight, behind.devicePixelRatio());
     host.containerBack = kContainerBack;
     host.containerText = kContainerText;
     if (type == DoubleFrame) host.surfaceFont.setBold(true); // as choosing it in design does
@@ -189,7 +199,11 @@ void drawBlock(QImage& sheet, const SchemeName& scheme, int left, int top) {
         const int y = top + kTitleHeight + kHeaderHeight + static_cast<int>(row) * kRowPitch;
         for (std::size_t col = 0; col < kLooks.size(); ++col) {
             const int x = left + kLabelWidth + static_cast<int>(col) * kColumnPitch;
-            const QImage behind = sheet.copy(x, y, kButtonWidth, kButtonHeight);
+            const DeviceGrid grid(sheet);
+            QImage behind =
+                sheet.copy(QRect(QPoint(int(grid.edge(x)), int(grid.edge(y))),
+                                 deviceSizeFor(QSize(kButtonWidth, kButtonHeight), grid.ratio())));
+            behind.setDevicePixelRatio(grid.ratio());
             QRegion shape;
             const QImage button =
                 drawButton(kStyles[row].type, scheme.scheme, kLooks[col].look, behind, shape);
@@ -205,14 +219,15 @@ void drawBlock(QImage& sheet, const SchemeName& scheme, int left, int top) {
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s OUTPUT.png\n", argv[0]);
+    const double scale = argc == 3 ? QString::fromLocal8Bit(argv[2]).toDouble() : 1.0;
+    if (argc < 2 || argc > 3 || !(scale >= kMinScale && scale <= kMaxScale)) {
+        std::fprintf(stderr, "usage: %s OUTPUT.png [SCALE]\n", argv[0]);
         return 2;
     }
     const int blockRows = (static_cast<int>(kSchemes.size()) + kBlocksPerRow - 1) / kBlocksPerRow;
     const int width = kBlocksPerRow * (kBlockWidth + kBlockMargin) + kBlockMargin;
     const int height = blockRows * (kBlockHeight + kBlockMargin) + kBlockMargin;
-    QImage sheet = makeSheet(width, height);
+    QImage sheet = makeSheet(width, height, scale);
     for (std::size_t i = 0; i < kSchemes.size(); ++i) {
         const int left =
             kBlockMargin + static_cast<int>(i % kBlocksPerRow) * (kBlockWidth + kBlockMargin);

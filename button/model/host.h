@@ -31,7 +31,8 @@ class ButtonSurface {
   public:
     virtual ~ButtonSurface() = default;
     // The backing image the control draws into; RGB32, kept at the client size by the host
-    // and shown whenever the window needs painting.
+    // (in device pixels, with the screen's device pixel ratio set on it: device_grid.h) and
+    // shown whenever the window needs painting.
     virtual QImage& surface() = 0;
     // Cls: erases the whole surface.
     virtual void clearSurface() = 0;

@@ -4,8 +4,12 @@
 // every drawText, which costs more than the rest of a whole button's redraw, so the text is
 // drawn once per (text, font, resolution, box size) into a coverage mask, and each drawing
 // blends its colour through that mask. A caption is drawn two or three times per redraw (effect
-// copies, embossing), always from the same mask.
+// copies, embossing), always from the same mask. On a high-density surface the mask is made at
+// device resolution (Qt lays the text out for the device pixels, as it does for a label), and
+// placed on the device edges of the caption's logical box.
 #include "button/paint/caption_text.h"
+
+#include "button/paint/device_grid.h"
 
 #include <QCoreApplication>
 #include <QFontMetrics>
@@ -39,7 +43,7 @@ QString normalisedLineEnds(const QString& text) {
 constexpr qsizetype kLinesPerRun = 64;
 
 // Draws text as drawText(box, kDrawFlags, text) does, in time linear in its length.
-void drawCaptionLines(QPainter& p, const QRect& box, const QString& text) {
+void drawCaptionLines(QPainter& p, const QRectF& box, const QString& text) {
     const QChar lineEnd = QLatin1Char('\n');
     // U+009C separates length variants, which only the one layout can choose between.
     if (text.count(lineEnd) <= kLinesPerRun || text.contains(QChar(0x9C))) {
@@ -49,10 +53,10 @@ void drawCaptionLines(QPainter& p, const QRect& box, const QString& text) {
     const qreal emptyLineHeight = QFontMetricsF(p.font(), p.device()).height();
     // Runs that start below the box or the device draw nothing.
     const QPaintDevice& device = *p.device();
-    const int bottom = std::min<int>(box.bottom(), device.height() / device.devicePixelRatioF());
+    const qreal bottom = std::min(box.bottom(), device.height() / device.devicePixelRatioF());
     p.save();
     p.setClipRect(box, Qt::IntersectClip);
-    std::int64_t top = box.top();
+    qreal top = box.top();
     for (qsizetype start = 0; start < text.size() && top < bottom;) {
         // A run keeps its closing line break, so that its lines are laid out as in the whole
         // text (an "&" before the break underlines the break, not the next run's first letter).
@@ -61,12 +65,12 @@ void drawCaptionLines(QPainter& p, const QRect& box, const QString& text) {
             if (text[end] == lineEnd) ++lines;
         }
         QRectF drawn;
-        p.drawText(QRectF(box.left(), qreal(top), box.width(), qreal(box.bottom() + 1 - top)),
+        p.drawText(QRectF(box.left(), top, box.width(), box.bottom() - top),
                    kDrawFlags | Qt::TextDontClip, text.mid(start, end - start), &drawn);
         // The break opens an empty last line, placed on the whole pixel where the next line of
         // the one layout starts. (Measuring instead of drawing would not do: without the
         // underlines Qt may wrap a line differently.)
-        top += std::llround(drawn.height() - emptyLineHeight);
+        top += qreal(std::llround(drawn.height() - emptyLineHeight));
         start = end;
     }
     p.restore();
@@ -80,11 +84,12 @@ struct TextKey {
     int dpiY;
     std::int64_t width;
     std::int64_t height;
+    double ratio = 1.0; // masks: the device pixel ratio they are drawn for
     friend bool operator==(const TextKey&, const TextKey&) = default;
 };
 
 size_t qHash(const TextKey& k, size_t seed = 0) {
-    return qHashMulti(seed, k.text, k.font, k.dpiX, k.dpiY, k.width, k.height);
+    return qHashMulti(seed, k.text, k.font, k.dpiX, k.dpiY, k.width, k.height, k.ratio);
 }
 
 // Bounded: a program shows few captions, but a caption typed letter by letter in a designer
@@ -124,17 +129,20 @@ QHash<TextKey, QImage>& maskCache() {
     return cache;
 }
 
-// The text's coverage in a w by h box: Alpha8, 0 where the surface shows through.
-QImage renderMask(const QFont& font, const QImage& surface, const QString& text, int w, int h) {
+// The text's coverage in a w by h device-pixel box at ratio: Alpha8, 0 where the surface shows
+// through.
+QImage renderMask(const QFont& font, const QImage& surface, const QString& text, int w, int h,
+                  double ratio) {
     QImage m(w, h, QImage::Format_ARGB32_Premultiplied);
     m.setDotsPerMeterX(surface.dotsPerMeterX());
     m.setDotsPerMeterY(surface.dotsPerMeterY());
+    m.setDevicePixelRatio(ratio);
     m.fill(Qt::transparent);
     {
         QPainter p(&m);
         p.setFont(font);
         p.setPen(Qt::black);
-        drawCaptionLines(p, QRect(0, 0, w, h), normalisedLineEnds(text));
+        drawCaptionLines(p, QRectF(0, 0, w / ratio, h / ratio), normalisedLineEnds(text));
     }
     return m.convertToFormat(QImage::Format_Alpha8);
 }
@@ -188,25 +196,32 @@ void drawCaptionTextAt(QImage& surface, const QFont& font, const Rect& rect, con
                        Rgb color) {
     if (text.isEmpty() || surface.isNull()) return;
     if (rect.right <= rect.left || rect.bottom <= rect.top) return;
-    const std::int64_t w = std::int64_t(rect.right) - rect.left;
-    const std::int64_t h = std::int64_t(rect.bottom) - rect.top;
-    if (w * h > kMaskPixelLimit) {
+    if (surface.depth() != 32) surface = surface.convertToFormat(QImage::Format_RGB32);
+    const DeviceGrid grid(surface);
+    const std::int64_t left = grid.edge(rect.left), top = grid.edge(rect.top);
+    const std::int64_t dw = grid.edge(rect.right) - left, dh = grid.edge(rect.bottom) - top;
+    if (dw <= 0 || dh <= 0 || left >= surface.width() || top >= surface.height() ||
+        left + dw <= 0 || top + dh <= 0) {
+        return; // nothing of it on the surface
+    }
+    if (dw * dh > kMaskPixelLimit) {
         QPainter p(&surface);
         p.setFont(font);
         p.setPen(QColor(redOf(color), greenOf(color), blueOf(color)));
-        drawCaptionLines(p, QRect(rect.left, rect.top, int(w), int(h)), normalisedLineEnds(text));
+        const auto w = static_cast<int>(std::int64_t(rect.right) - rect.left);
+        const auto h = static_cast<int>(std::int64_t(rect.bottom) - rect.top);
+        drawCaptionLines(p, QRect(rect.left, rect.top, w, h), normalisedLineEnds(text));
         return;
     }
-    if (surface.depth() != 32) surface = surface.convertToFormat(QImage::Format_RGB32);
-    TextKey key{text, font, surface.logicalDpiX(), surface.logicalDpiY(), w, h};
+    TextKey key{text, font, surface.logicalDpiX(), surface.logicalDpiY(), dw, dh, grid.ratio()};
     registerCleanupOnce();
     auto& cache = maskCache();
     auto it = cache.constFind(key);
     if (it == cache.constEnd()) {
         if (cache.size() >= kMaskCacheLimit) cache.clear();
-        it = cache.insert(key, renderMask(font, surface, text, int(w), int(h)));
+        it = cache.insert(key, renderMask(font, surface, text, int(dw), int(dh), grid.ratio()));
     }
-    blendMask(surface, it.value(), rect.left, rect.top, color);
+    blendMask(surface, it.value(), int(left), int(top), color);
 }
 
 } // namespace chameleon

@@ -8,6 +8,7 @@
 #include "button/paint/caption.h"
 #include "button/paint/checked_math.h"
 #include "button/paint/colors.h"
+#include "button/paint/device_grid.h"
 
 #include <algorithm>
 #include <cmath>
@@ -74,13 +75,16 @@ void DrawMaskedPicture(QImage& dest, std::int32_t x, std::int32_t y, std::int32_
         src = &composed;
     }
 
-    // The part of the width by height area that lies on both the surface and the source.
+    // The part of the width by height area that lies on both the surface and the source, in
+    // logical pixels; on a high-density surface each is drawn as its device block, so an
+    // enlarged picture stays as sharp as its pixels (nearest neighbour, never smoothed).
+    const DeviceGrid grid(dest);
     const std::int64_t x0 = std::max<std::int64_t>(x, 0);
     const std::int64_t y0 = std::max<std::int64_t>(y, 0);
     const std::int64_t x1 = std::min<std::int64_t>(
-        {std::int64_t(x) + width, dest.width(), std::int64_t(x) + src->width()});
+        {std::int64_t(x) + width, grid.logicalWidth(), std::int64_t(x) + src->width()});
     const std::int64_t y1 = std::min<std::int64_t>(
-        {std::int64_t(y) + height, dest.height(), std::int64_t(y) + src->height()});
+        {std::int64_t(y) + height, grid.logicalHeight(), std::int64_t(y) + src->height()});
     if (x0 >= x1 || y0 >= y1) return;
 
     // Without UseMaskColor no pixel matches (a plain RGB value is never negative).
@@ -88,25 +92,37 @@ void DrawMaskedPicture(QImage& dest, std::int32_t x, std::int32_t y, std::int32_
     const QRgb solid =
         solidColor >= 0 ? qRgb(redOf(solidColor), greenOf(solidColor), blueOf(solidColor)) : 0;
 
+    // Writes picture pixel p over destination pixel o.
+    const auto over = [&](QRgb p, QRgb& o) {
+        const int r = qRed(p), g = qGreen(p), b = qBlue(p);
+        if (solidColor >= 0) {
+            if (darkOnly && r + g + b > kDarkOnlyLimit) return;
+            o = solid;
+        } else if (greyscale) {
+            const int grey = greyOf(r, g, b);
+            o = qRgb(grey, grey, grey);
+        } else if (blend) {
+            o = qRgb((2 * r + qRed(o)) / 3, (2 * g + qGreen(o)) / 3, (2 * b + qBlue(o)) / 3);
+        } else {
+            o = 0xFF000000u | p;
+        }
+    };
     for (std::int64_t py = y0; py < y1; ++py) {
         const auto* s = reinterpret_cast<const QRgb*>(src->constScanLine(int(py - y)));
-        auto* d = reinterpret_cast<QRgb*>(dest.scanLine(int(py)));
-        for (std::int64_t px = x0; px < x1; ++px) {
-            const QRgb p = s[px - x];
-            if (rgbOf(p) == transparent) continue;
-            const int r = qRed(p), g = qGreen(p), b = qBlue(p);
-            if (solidColor >= 0) {
-                if (darkOnly && r + g + b > kDarkOnlyLimit) continue;
-                d[px] = solid;
-            } else if (greyscale) {
-                const int grey = greyOf(r, g, b);
-                d[px] = qRgb(grey, grey, grey);
-            } else if (blend) {
-                const QRgb o = d[px];
-                d[px] =
-                    qRgb((2 * r + qRed(o)) / 3, (2 * g + qGreen(o)) / 3, (2 * b + qBlue(o)) / 3);
-            } else {
-                d[px] = 0xFF000000u | p;
+        if (grid.unit()) {
+            auto* d = reinterpret_cast<QRgb*>(dest.scanLine(int(py)));
+            for (std::int64_t px = x0; px < x1; ++px) {
+                if (rgbOf(s[px - x]) != transparent) over(s[px - x], d[px]);
+            }
+            continue;
+        }
+        const std::int64_t rowEnd = std::min<std::int64_t>(grid.edge(py + 1), dest.height());
+        for (std::int64_t dy = grid.edge(py); dy < rowEnd; ++dy) {
+            auto* d = reinterpret_cast<QRgb*>(dest.scanLine(int(dy)));
+            for (std::int64_t px = x0; px < x1; ++px) {
+                if (rgbOf(s[px - x]) == transparent) continue;
+                const std::int64_t end = std::min<std::int64_t>(grid.edge(px + 1), dest.width());
+                for (std::int64_t dx = grid.edge(px); dx < end; ++dx) over(s[px - x], d[dx]);
             }
         }
     }

@@ -2,10 +2,13 @@
 // pixel rules of the platform calls they stand for: fills and frames cover x .. x + width - 1,
 // lines draw their start pixel and omit their end pixel and step like the platform's line
 // rasteriser, the ellipse is filled inside a two-pixel outline, and the focus rectangle
-// inverts every other border pixel. Everything is clipped to the surface.
+// inverts every other border pixel. Everything is clipped to the surface. Coordinates are
+// logical pixels: on a high-density surface each one fills its device block (device_grid.h),
+// so the drawing is the 1x drawing enlarged, with no blended colour.
 #include "button/paint/primitives.h"
 
 #include "button/paint/checked_math.h"
+#include "button/paint/device_grid.h"
 
 #include <QImage>
 
@@ -32,8 +35,46 @@ QRgb* row(QImage& img, int y) {
     return reinterpret_cast<QRgb*>(img.scanLine(y));
 }
 
+// The surface with its device grid: every write below is in logical pixels, and on a
+// high-density surface each one fills its whole device block.
+struct Canvas {
+    explicit Canvas(QImage& s) : img(surfaceOf(s)), grid(img) {}
+    QImage& img;
+    const DeviceGrid grid;
+    std::int64_t width() const { return grid.logicalWidth(); }
+    std::int64_t height() const { return grid.logicalHeight(); }
+};
+
+// Fills device columns [x0, x1) of device rows [y0, y1), clipped.
+void fillDevice(QImage& img, std::int64_t x0, std::int64_t y0, std::int64_t x1, std::int64_t y1,
+                QRgb color) {
+    x0 = std::max<std::int64_t>(x0, 0);
+    x1 = std::min<std::int64_t>(x1, img.width());
+    y0 = std::max<std::int64_t>(y0, 0);
+    y1 = std::min<std::int64_t>(y1, img.height());
+    if (x0 >= x1) return;
+    for (std::int64_t y = y0; y < y1; ++y) {
+        QRgb* p = row(img, static_cast<int>(y));
+        std::fill(p + x0, p + x1, color);
+    }
+}
+
+// Fills logical columns [x0, x1) of logical rows [y0, y1), clipped.
+void fillLogical(Canvas& c, std::int64_t x0, std::int64_t y0, std::int64_t x1, std::int64_t y1,
+                 QRgb color) {
+    const DeviceGrid& g = c.grid;
+    x0 = std::max<std::int64_t>(x0, 0);
+    x1 = std::min<std::int64_t>(x1, c.width());
+    y0 = std::max<std::int64_t>(y0, 0);
+    y1 = std::min<std::int64_t>(y1, c.height());
+    if (x0 >= x1 || y0 >= y1) return;
+    fillDevice(c.img, g.edge(x0), g.edge(y0), g.edge(x1), g.edge(y1), color);
+}
+
 // Fills columns [x0, x1) of row y, clipped.
-void hspan(QImage& img, std::int64_t y, std::int64_t x0, std::int64_t x1, QRgb color) {
+void hspan(Canvas& c, std::int64_t y, std::int64_t x0, std::int64_t x1, QRgb color) {
+    if (!c.grid.unit()) return fillLogical(c, x0, y, x1, y + 1, color);
+    QImage& img = c.img;
     if (y < 0 || y >= img.height()) return;
     x0 = std::max<std::int64_t>(x0, 0);
     x1 = std::min<std::int64_t>(x1, img.width());
@@ -43,18 +84,41 @@ void hspan(QImage& img, std::int64_t y, std::int64_t x0, std::int64_t x1, QRgb c
 }
 
 // Fills rows [y0, y1) of column x, clipped.
-void vspan(QImage& img, std::int64_t x, std::int64_t y0, std::int64_t y1, QRgb color) {
+void vspan(Canvas& c, std::int64_t x, std::int64_t y0, std::int64_t y1, QRgb color) {
+    if (!c.grid.unit()) return fillLogical(c, x, y0, x + 1, y1, color);
+    QImage& img = c.img;
     if (x < 0 || x >= img.width()) return;
     y0 = std::max<std::int64_t>(y0, 0);
     y1 = std::min<std::int64_t>(y1, img.height());
     for (std::int64_t y = y0; y < y1; ++y) row(img, static_cast<int>(y))[x] = color;
 }
 
-void fillRect(QImage& img, std::int64_t x0, std::int64_t y0, std::int64_t x1, std::int64_t y1,
+void fillRect(Canvas& c, std::int64_t x0, std::int64_t y0, std::int64_t x1, std::int64_t y1,
               QRgb color) {
+    if (!c.grid.unit()) return fillLogical(c, x0, y0, x1, y1, color);
     y0 = std::max<std::int64_t>(y0, 0);
-    y1 = std::min<std::int64_t>(y1, img.height());
-    for (std::int64_t y = y0; y < y1; ++y) hspan(img, y, x0, x1, color);
+    y1 = std::min<std::int64_t>(y1, c.img.height());
+    for (std::int64_t y = y0; y < y1; ++y) hspan(c, y, x0, x1, color);
+}
+
+// Inverts (xor) the device block of logical pixel (x, y), which the caller has clipped.
+void invertDevice(Canvas& c, std::int64_t x, std::int64_t y, QRgb bits) {
+    const DeviceGrid& g = c.grid;
+    const std::int64_t x1 = std::min<std::int64_t>(g.edge(x + 1), c.img.width());
+    const std::int64_t y1 = std::min<std::int64_t>(g.edge(y + 1), c.img.height());
+    for (std::int64_t dy = g.edge(y); dy < y1; ++dy) {
+        QRgb* p = row(c.img, static_cast<int>(dy));
+        for (std::int64_t dx = g.edge(x); dx < x1; ++dx) p[dx] ^= bits;
+    }
+}
+
+// One pixel that the caller has already clipped to the surface.
+void plot(Canvas& c, int x, int y, QRgb color) {
+    if (c.grid.unit()) {
+        row(c.img, y)[x] = color;
+        return;
+    }
+    fillLogical(c, x, y, x + 1, y + 1, color);
 }
 
 // The platform's line rasteriser numbers the eight octants of the direction (y downward) and
@@ -85,7 +149,7 @@ __int128 floorDiv(__int128 a, __int128 b) {
 //   floor((2 i dMinor + dMajor - 1 + bias) / (2 dMajor))
 // pixels, which is what the incremental error term gives; the closed form lets the loop
 // start and stop at the surface's edges however far away the ends lie.
-void drawLine(QImage& img, std::int64_t x1, std::int64_t y1, std::int64_t x2, std::int64_t y2,
+void drawLine(Canvas& img, std::int64_t x1, std::int64_t y1, std::int64_t x2, std::int64_t y2,
               QRgb color) {
     const std::int64_t dx = x2 - x1;
     const std::int64_t dy = y2 - y1;
@@ -135,7 +199,7 @@ void drawLine(QImage& img, std::int64_t x1, std::int64_t y1, std::int64_t x2, st
         if (b < 0 || b >= bLimit) continue;
         const int px = static_cast<int>(xMajor ? a : b);
         const int py = static_cast<int>(xMajor ? b : a);
-        row(img, py)[px] = color;
+        plot(img, px, py, color);
     }
 }
 
@@ -171,7 +235,7 @@ void PaintBox(QImage& s, std::int32_t x, std::int32_t y, std::int32_t width, std
     const std::int32_t right = checked::add(x, width);
     const std::int32_t bottom = checked::add(y, height);
     if (right <= x || bottom <= y) return; // empty or inverted: nothing
-    QImage& img = surfaceOf(s);
+    Canvas img(s);
     const QRgb col = toQRgb(color);
     if (!frameOnly) {
         fillRect(img, x, y, right, bottom, col);
@@ -194,7 +258,7 @@ void PaintOval(QImage& s, std::int32_t x, std::int32_t y, std::int32_t width, st
     if (top > bottom) std::swap(top, bottom);
     const std::int64_t w = right - left, h = bottom - top;
     if (w == 0 || h == 0) return;
-    QImage& img = surfaceOf(s);
+    Canvas img(s);
     const QRgb pen = toQRgb(penColor), brush = toQRgb(brushColor);
     constexpr std::int64_t kPenWidth = 2;
     // Outline: the ellipse minus the one inscribed two pixels further in (same centre);
@@ -218,7 +282,8 @@ void PaintOval(QImage& s, std::int32_t x, std::int32_t y, std::int32_t width, st
 
 void PaintLine(QImage& s, std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2,
                Rgb color) {
-    drawLine(surfaceOf(s), x1, y1, x2, y2, toQRgb(color));
+    Canvas c(s);
+    drawLine(c, x1, y1, x2, y2, toQRgb(color));
 }
 
 void PaintBevel(QImage& s, std::int32_t clientWidth, std::int32_t clientHeight, Rgb outerTopLeft,
@@ -228,7 +293,7 @@ void PaintBevel(QImage& s, std::int32_t clientWidth, std::int32_t clientHeight, 
     const std::int32_t e = inset < 0 ? -inset : inset;
     const std::int32_t right = add(sub(clientWidth, 1), inset);
     const std::int32_t bottom = add(sub(clientHeight, 1), inset);
-    QImage& img = surfaceOf(s);
+    Canvas img(s);
 
     // A pen position as MoveTo / LineTo keep it.
     std::int64_t px = 0, py = 0;
@@ -262,14 +327,14 @@ void PaintBevel(QImage& s, std::int32_t clientWidth, std::int32_t clientHeight, 
 }
 
 void PaintPixel(QImage& s, std::int32_t x, std::int32_t y, Rgb color) {
-    QImage& img = surfaceOf(s);
+    Canvas img(s);
     if (x < 0 || y < 0 || x >= img.width() || y >= img.height()) return;
-    row(img, y)[x] = toQRgb(color);
+    plot(img, x, y, toQRgb(color));
 }
 
 void PaintFocusRect(QImage& s, const Rect& f) {
     if (f.right <= f.left || f.bottom <= f.top) return;
-    QImage& img = surfaceOf(s);
+    Canvas img(s);
     // The dotted pattern is a checkerboard anchored at the surface origin: the border pixels
     // with x + y even are inverted, the others left alone. Drawing it twice removes it.
     //   x . x . x
@@ -279,7 +344,11 @@ void PaintFocusRect(QImage& s, const Rect& f) {
     auto invert = [&](std::int64_t x, std::int64_t y) {
         if (((x + y) & 1) != 0) return;
         if (x < 0 || y < 0 || x >= img.width() || y >= img.height()) return;
-        row(img, static_cast<int>(y))[x] ^= kInvert;
+        if (img.grid.unit()) {
+            row(img.img, static_cast<int>(y))[x] ^= kInvert;
+            return;
+        }
+        invertDevice(img, x, y, kInvert);
     };
     const std::int64_t l = f.left, t = f.top, r = f.right - 1, b = f.bottom - 1;
     const std::int64_t x0 = std::max<std::int64_t>(l, -1),

@@ -2,6 +2,8 @@
 // pixel geometry is what every style's look rests on: fills and frames cover x..x+width-1,
 // lines draw their start pixel and omit their end pixel. Each takes the surface (an RGB32
 // image; another format is converted on first use) and explicit colours, nothing else.
+// Coordinates are logical pixels; a surface with a device pixel ratio gets each one as its
+// block of device pixels (device_grid.h).
 #pragma once
 
 #include "button/paint/types.h"

@@ -3,6 +3,7 @@
 // filled the face and draws the picture afterwards.
 #include "button/paint/caption.h"
 #include "button/paint/colors.h"
+#include "button/paint/device_grid.h"
 #include "button/paint/primitives.h"
 #include "button/paint/styles.h"
 
@@ -73,7 +74,9 @@ void drawFlatEdge(Drawing& d, FlatEdgeKind kind, Look look) {
 }
 
 // A straight copy of the backdrop's top-left ClientWidth x ClientHeight block onto the
-// surface, clipped to what both hold. Without a backdrop the face fill stays.
+// surface, clipped to what both hold. Without a backdrop the face fill stays. On a
+// high-density surface a backdrop of the same ratio is copied device pixel for device pixel,
+// and a 1x one is enlarged block by block like every other logical pixel.
 void copyBackdrop(Drawing& d) {
     const ButtonFace& r = d.face;
     if (!r.Backdrop || r.Backdrop->isNull()) return;
@@ -81,13 +84,33 @@ void copyBackdrop(Drawing& d) {
     const QImage source = r.Backdrop->format() == surface.format()
                               ? *r.Backdrop
                               : r.Backdrop->convertToFormat(surface.format());
-    const int width = std::min({r.ClientWidth, source.width(), surface.width()});
-    const int height = std::min({r.ClientHeight, source.height(), surface.height()});
+    const DeviceGrid grid(surface);
+    const bool sameGrid = grid.unit() || source.devicePixelRatio() == grid.ratio();
+    const std::int64_t client = sameGrid ? grid.edge(r.ClientWidth) : r.ClientWidth;
+    const std::int64_t clientRows = sameGrid ? grid.edge(r.ClientHeight) : r.ClientHeight;
+    const int width = int(std::min<std::int64_t>(
+        {client, source.width(), sameGrid ? surface.width() : grid.logicalWidth()}));
+    const int height = int(std::min<std::int64_t>(
+        {clientRows, source.height(), sameGrid ? surface.height() : grid.logicalHeight()}));
     if (width <= 0 || height <= 0) return;
-    const auto bytes =
-        static_cast<std::size_t>(width) * static_cast<std::size_t>(source.depth() / 8);
+    if (sameGrid) {
+        const auto bytes =
+            static_cast<std::size_t>(width) * static_cast<std::size_t>(source.depth() / 8);
+        for (int y = 0; y < height; ++y) {
+            std::memcpy(surface.scanLine(y), source.constScanLine(y), bytes);
+        }
+        return;
+    }
     for (int y = 0; y < height; ++y) {
-        std::memcpy(surface.scanLine(y), source.constScanLine(y), bytes);
+        const auto* from = reinterpret_cast<const QRgb*>(source.constScanLine(y));
+        const std::int64_t rowEnd = std::min<std::int64_t>(grid.edge(y + 1), surface.height());
+        for (std::int64_t dy = grid.edge(y); dy < rowEnd; ++dy) {
+            auto* to = reinterpret_cast<QRgb*>(surface.scanLine(int(dy)));
+            for (int x = 0; x < width; ++x) {
+                const std::int64_t end = std::min<std::int64_t>(grid.edge(x + 1), surface.width());
+                for (std::int64_t dx = grid.edge(x); dx < end; ++dx) to[dx] = from[x];
+            }
+        }
     }
 }
 

@@ -5,6 +5,8 @@
 #include "button/widget/button_widget.h"
 
 #include "button/model/property_bag.h"
+#include "button/model/redraw.h"
+#include "button/paint/device_grid.h"
 #include "button/paint/metrics.h"
 #include "button/widget/qt_input_map.h"
 #include "common/numbered_error.h"
@@ -341,6 +343,10 @@ bool ChameleonButtonWidget::event(QEvent* e) {
         pointerInside_ = false;
         updateOverTimer();
     }
+    if (e->type() == QEvent::ScreenChangeInternal) followDeviceRatio();
+#if QT_VERSION >= QT_VERSION_CHECK(6, 6, 0)
+    if (e->type() == QEvent::DevicePixelRatioChange) followDeviceRatio();
+#endif
     if (e->type() == QEvent::Shortcut) {
         auto* shortcut = static_cast<QShortcutEvent*>(e);
         if (accessShortcut_ != 0 && shortcut->shortcutId() == accessShortcut_) {
@@ -360,10 +366,28 @@ void ChameleonButtonWidget::paintEvent(QPaintEvent*) {
 }
 
 void ChameleonButtonWidget::fitSurface() {
+    // The image holds the screen's device pixels, so captions and pictures are drawn at the
+    // screen's own resolution rather than enlarged by Qt afterwards.
+    const double ratio = devicePixelRatioF();
+    const QSize device = deviceSizeFor(size(), ratio);
     // The background capture collapses the window for a moment; what was drawn stays.
-    if (surface_.size() == size() || button_->record().CapturingBackground) return;
-    surface_ = QImage(size(), QImage::Format_RGB32);
+    if ((surface_.size() == device && surface_.devicePixelRatio() == ratio) ||
+        button_->record().CapturingBackground) {
+        return;
+    }
+    surface_ = QImage(device, QImage::Format_RGB32);
+    surface_.setDevicePixelRatio(ratio);
     surface_.fill(palette().color(QPalette::Button));
+}
+
+void ChameleonButtonWidget::followDeviceRatio() {
+    if (surface_.devicePixelRatio() == devicePixelRatioF()) return;
+    // Drawing again is the control's to allow: while it is hidden or holds its refresh, the
+    // old image stays (Qt scales it) and the next drawing gets a surface of the new ratio.
+    const ButtonRecord& r = button_->record();
+    if (!r.RedrawAllowed || r.ClientHeight == 0) return;
+    fitSurface();
+    guarded([this] { Redraw(button_->control(), button_->record().LastState, true); });
 }
 
 void ChameleonButtonWidget::resizeEvent(QResizeEvent*) {
@@ -372,6 +396,7 @@ void ChameleonButtonWidget::resizeEvent(QResizeEvent*) {
 }
 
 void ChameleonButtonWidget::showEvent(QShowEvent*) {
+    fitSurface(); // the screen shown on may have another ratio than the one drawn for
     guarded([this] { button_->show(); });
 }
 

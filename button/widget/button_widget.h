@@ -122,6 +122,8 @@ class ChameleonButtonWidget : public QWidget {
     void setAccessKey(const QString& key);
     // Keeps the backing image at the window's size, except while the capture collapses it.
     void fitSurface();
+    // Draws again for the screen's device pixel ratio when it differs from the image's.
+    void followDeviceRatio();
     // Whether the pointer is over the window and inside its shape, from Qt's enter, leave and
     // move events: no round trip to the window system.
     bool pointerOver() const;
