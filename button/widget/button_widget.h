@@ -37,8 +37,9 @@ class ChameleonButtonWidget : public QWidget {
     // The control's properties for Designer, uic and QFormBuilder, each read and written
     // through the control's own getter and setter (widget_properties.cpp). Colours are the
     // control's OLE colours as plain uint, so a system colour index (high bit set) survives a
-    // form file. The font attributes come before Font: a form that stores both sets Font last,
-    // and a size of 8.25 points is not rounded away by FontSize.
+    // form file. The font attributes come before Font, so a form that stores them all sets the
+    // whole font last. Form files keep whole point sizes; a button whose form sets no font
+    // keeps the ambient 8.25 points.
     Q_PROPERTY(uint BackColor READ BackColor WRITE setBackColor)
     Q_PROPERTY(uint BackOver READ BackOver WRITE setBackOver)
     Q_PROPERTY(uint ForeColor READ ForeColor WRITE setForeColor)
