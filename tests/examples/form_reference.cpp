@@ -12,10 +12,7 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    if (argc != 4) {
-        std::fprintf(stderr, "usage: form_reference FORM.ui BUTTON GRABBED.png\n");
-        return 2;
-    }
+    if (argc != 4) return 2;
     QFormBuilder builder;
     builder.addPluginPath(QStringLiteral(QDCT_DESIGNER_PLUGIN_DIR));
     QFile file(QString::fromLocal8Bit(argv[1]));
