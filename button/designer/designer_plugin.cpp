@@ -16,7 +16,8 @@ namespace {
 
 constexpr char kWidgetClass[] = "chameleon::ChameleonButtonWidget";
 constexpr char kGroup[] = "Quillmar";
-constexpr char kIncludeFile[] = "chameleonbutton/chameleonbutton.h";
+// In angle brackets: the form file marks the header global, and uic includes it with <>.
+constexpr char kIncludeFile[] = "<chameleonbutton/chameleonbutton.h>";
 constexpr char kIcon[] = ":/chameleonbutton/designer/button.png";
 
 // The properties a design-mode setter changes besides its own, by the notice it issues.

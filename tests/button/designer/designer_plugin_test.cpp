@@ -32,7 +32,7 @@ TEST(DesignerPluginTest, OffersAWorkingButtonUnderQuillmar) {
     ASSERT_NE(plugin, nullptr) << loader.errorString().toStdString();
     EXPECT_EQ(plugin->name(), QLatin1String(kClass));
     EXPECT_EQ(plugin->group(), QLatin1String("Quillmar"));
-    EXPECT_EQ(plugin->includeFile(), QLatin1String("chameleonbutton/chameleonbutton.h"));
+    EXPECT_EQ(plugin->includeFile(), QLatin1String("<chameleonbutton/chameleonbutton.h>"));
     EXPECT_FALSE(plugin->icon().isNull());
 
     std::unique_ptr<QWidget> button(plugin->createWidget(nullptr));
