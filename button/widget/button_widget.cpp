@@ -78,7 +78,7 @@ class ChameleonButtonWidget::Host final : public ButtonSurface, public ButtonHos
     }
 
     QFont font() const override { return w_.font(); }
-    void setFont(const QFont& font) override { w_.setFont(font); }
+    void setFont(const QFont& font) override { w_.QWidget::setFont(font); }
     std::int16_t mousePointer() const override { return w_.pointerShape_; }
     void setMousePointer(std::int16_t shape) override {
         w_.pointerShape_ = shape;
@@ -92,7 +92,7 @@ class ChameleonButtonWidget::Host final : public ButtonSurface, public ButtonHos
         return true;
     }
     PicturePtr handCursor() const override { return handPicture(); }
-    void setSurfaceEnabled(bool enabled) override { w_.setEnabled(enabled); }
+    void setSurfaceEnabled(bool enabled) override { w_.QWidget::setEnabled(enabled); }
     void setAccessKeys(const QString& keys) override { w_.setAccessKey(keys); }
 
     void setHeightTwips(std::int32_t twips) override {

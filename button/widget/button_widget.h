@@ -20,6 +20,7 @@
 
 #include <QFont>
 #include <QImage>
+#include <QPixmap>
 #include <QTimer>
 #include <QWidget>
 #include <memory>
@@ -33,8 +34,87 @@ void installButtonAccessibility();
 
 class ChameleonButtonWidget : public QWidget {
     Q_OBJECT
+    // The control's properties for Designer, uic and QFormBuilder, each read and written
+    // through the control's own getter and setter (widget_properties.cpp). Colours are the
+    // control's OLE colours as plain uint, so a system colour index (high bit set) survives a
+    // form file. The font attributes come before Font, so a form that stores them all sets the
+    // whole font last. Form files keep whole point sizes; a button whose form sets no font
+    // keeps the ambient 8.25 points.
+    Q_PROPERTY(uint BackColor READ BackColor WRITE setBackColor)
+    Q_PROPERTY(uint BackOver READ BackOver WRITE setBackOver)
+    Q_PROPERTY(uint ForeColor READ ForeColor WRITE setForeColor)
+    Q_PROPERTY(uint ForeOver READ ForeOver WRITE setForeOver)
+    Q_PROPERTY(uint MaskColor READ MaskColor WRITE setMaskColor)
+    Q_PROPERTY(ButtonTypeValue ButtonType READ ButtonType WRITE setButtonType)
+    Q_PROPERTY(QString Caption READ Caption WRITE setCaption)
+    Q_PROPERTY(bool Enabled READ Enabled WRITE setEnabled)
+    Q_PROPERTY(bool FontBold READ FontBold WRITE setFontBold)
+    Q_PROPERTY(bool FontItalic READ FontItalic WRITE setFontItalic)
+    Q_PROPERTY(bool FontUnderline READ FontUnderline WRITE setFontUnderline)
+    Q_PROPERTY(int FontSize READ FontSize WRITE setFontSize)
+    Q_PROPERTY(QString FontName READ FontName WRITE setFontName)
+    Q_PROPERTY(QFont Font READ Font WRITE setFont)
+    Q_PROPERTY(ColorSchemeValue ColorScheme READ ColorScheme WRITE setColorScheme)
+    Q_PROPERTY(bool ShowFocusRect READ ShowFocusRect WRITE setShowFocusRect)
+    Q_PROPERTY(int MousePointer READ MousePointer WRITE setMousePointer)
+    Q_PROPERTY(QPixmap MouseIcon READ MouseIcon WRITE setMouseIcon)
+    Q_PROPERTY(bool HandPointer READ HandPointer WRITE setHandPointer)
+    Q_PROPERTY(qulonglong hwnd READ hwnd STORED false DESIGNABLE false)
+    Q_PROPERTY(bool SoftBevel READ SoftBevel WRITE setSoftBevel)
+    Q_PROPERTY(QPixmap PictureNormal READ PictureNormal WRITE setPictureNormal)
+    Q_PROPERTY(QPixmap PictureOver READ PictureOver WRITE setPictureOver)
+    Q_PROPERTY(PicturePositionValue PicturePosition READ PicturePosition WRITE setPicturePosition)
+    Q_PROPERTY(bool UseMaskColor READ UseMaskColor WRITE setUseMaskColor)
+    Q_PROPERTY(bool UseGreyscale READ UseGreyscale WRITE setUseGreyscale)
+    Q_PROPERTY(SpecialEffectValue SpecialEffect READ SpecialEffect WRITE setSpecialEffect)
+    Q_PROPERTY(bool CheckBoxBehaviour READ CheckBoxBehaviour WRITE setCheckBoxBehaviour)
+    Q_PROPERTY(bool Value READ Value WRITE setValue)
+    Q_PROPERTY(QString Version READ Version STORED false)
 
   public:
+    // The control's enumerations under their own names, for Designer's lists and uic's code.
+    // A property of one of these types still carries any other value the control accepts.
+    enum ButtonTypeValue : std::int32_t {
+        OutlinedBevel = chameleon::OutlinedBevel,
+        ClassicBevel = chameleon::ClassicBevel,
+        RoundedGradient = chameleon::RoundedGradient,
+        RoundedBevel = chameleon::RoundedBevel,
+        DoubleFrame = chameleon::DoubleFrame,
+        ThickRaised = chameleon::ThickRaised,
+        ThinRaised = chameleon::ThinRaised,
+        FlatHotThin = chameleon::FlatHotThin,
+        FlatHighlight = chameleon::FlatHighlight,
+        FaceOnly = chameleon::FaceOnly,
+        Transparent = chameleon::Transparent,
+        FlatHotBevel = chameleon::FlatHotBevel,
+        Oval = chameleon::Oval,
+        GradientFramed = chameleon::GradientFramed,
+    };
+    Q_ENUM(ButtonTypeValue)
+    enum ColorSchemeValue : std::int32_t {
+        SchemeStandard = chameleon::SchemeStandard,
+        SchemeSystem = chameleon::SchemeSystem,
+        SchemeCustom = chameleon::SchemeCustom,
+        SchemeClassic = chameleon::SchemeClassic,
+        SchemeContainer = chameleon::SchemeContainer,
+    };
+    Q_ENUM(ColorSchemeValue)
+    enum PicturePositionValue : std::int32_t {
+        PictureLeft = chameleon::PictureLeft,
+        PictureRight = chameleon::PictureRight,
+        PictureTop = chameleon::PictureTop,
+        PictureBottom = chameleon::PictureBottom,
+        PictureBehind = chameleon::PictureBehind,
+    };
+    Q_ENUM(PicturePositionValue)
+    enum SpecialEffectValue : std::int32_t {
+        EffectNone = chameleon::EffectNone,
+        EffectEmbossed = chameleon::EffectEmbossed,
+        EffectEngraved = chameleon::EffectEngraved,
+        EffectShadow = chameleon::EffectShadow,
+    };
+    Q_ENUM(SpecialEffectValue)
+
     // Creates the control and gives it the design values of a new instance (caption from
     // displayName(), the ambient font); call load() instead to restore stored ones.
     explicit ChameleonButtonWidget(QWidget* parent = nullptr);
@@ -77,6 +157,70 @@ class ChameleonButtonWidget : public QWidget {
     bool isHoverTimerActive() const { return overTimerWanted_; }
 
     QSize sizeHint() const override;
+
+    // The properties above, forwarded to button(): same steps, same errors. Pictures pass as
+    // pixmaps (one with an alpha channel becomes an icon, else a bitmap; null is empty).
+    // setEnabled and setFont are the control's setters: they also set the widget's flag and
+    // font, as the control does through its surface.
+    OleColor BackColor() const { return button_->BackColor(); }
+    void setBackColor(OleColor theCol);
+    OleColor BackOver() const { return button_->BackOver(); }
+    void setBackOver(OleColor theCol);
+    OleColor ForeColor() const { return button_->ForeColor(); }
+    void setForeColor(OleColor theCol);
+    OleColor ForeOver() const { return button_->ForeOver(); }
+    void setForeOver(OleColor theCol);
+    OleColor MaskColor() const { return button_->MaskColor(); }
+    void setMaskColor(OleColor theCol);
+    ButtonTypeValue ButtonType() const;
+    void setButtonType(ButtonTypeValue newValue);
+    QString Caption() const { return button_->Caption(); }
+    void setCaption(const QString& newValue);
+    bool Enabled() const { return button_->Enabled(); }
+    void setEnabled(bool newValue);
+    QFont Font() const { return button_->Font(); }
+    void setFont(const QFont& newFont);
+    bool FontBold() const { return button_->FontBold(); }
+    void setFontBold(bool newValue);
+    bool FontItalic() const { return button_->FontItalic(); }
+    void setFontItalic(bool newValue);
+    bool FontUnderline() const { return button_->FontUnderline(); }
+    void setFontUnderline(bool newValue);
+    int FontSize() const { return button_->FontSize(); }
+    // Throws an overflow error, changing nothing, for a size outside the 16-bit range.
+    void setFontSize(int newValue);
+    QString FontName() const { return button_->FontName(); }
+    void setFontName(const QString& newValue);
+    ColorSchemeValue ColorScheme() const;
+    void setColorScheme(ColorSchemeValue newValue);
+    bool ShowFocusRect() const { return button_->ShowFocusRect(); }
+    void setShowFocusRect(bool newValue);
+    int MousePointer() const { return button_->MousePointer(); }
+    void setMousePointer(int newPointer);
+    QPixmap MouseIcon() const;
+    void setMouseIcon(const QPixmap& newIcon);
+    bool HandPointer() const { return button_->HandPointer(); }
+    void setHandPointer(bool newValue);
+    qulonglong hwnd() const { return button_->hwnd(); }
+    bool SoftBevel() const { return button_->SoftBevel(); }
+    void setSoftBevel(bool newValue);
+    QPixmap PictureNormal() const;
+    void setPictureNormal(const QPixmap& newPic);
+    QPixmap PictureOver() const;
+    void setPictureOver(const QPixmap& newPic);
+    PicturePositionValue PicturePosition() const;
+    void setPicturePosition(PicturePositionValue newPicPos);
+    bool UseMaskColor() const { return button_->UseMaskColor(); }
+    void setUseMaskColor(bool newValue);
+    bool UseGreyscale() const { return button_->UseGreyscale(); }
+    void setUseGreyscale(bool newValue);
+    SpecialEffectValue SpecialEffect() const;
+    void setSpecialEffect(SpecialEffectValue newValue);
+    bool CheckBoxBehaviour() const { return button_->CheckBoxBehaviour(); }
+    void setCheckBoxBehaviour(bool newValue);
+    bool Value() const { return button_->Value(); }
+    void setValue(bool newValue);
+    QString Version() const { return button_->Version(); }
 
   signals:
     // The control's nine events.
