@@ -10,12 +10,6 @@
 namespace form1::test {
 namespace {
 
-TEST(TranslationTest, EnglishAndCLoadNothing) {
-    for (const QLocale& locale : {QLocale::c(), QLocale(QLocale::English, QLocale::UnitedStates),
-                                  QLocale(QLocale::English, QLocale::UnitedKingdom)})
-        EXPECT_EQ(installTranslation(locale, translationFolders()), nullptr);
-}
-
 TEST(TranslationTest, UnderGermanTheWindowAndTheJobSpeakGerman) {
     const auto german =
         installTranslation(QLocale(QLocale::German, QLocale::Austria), translationFolders());

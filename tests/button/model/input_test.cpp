@@ -112,16 +112,6 @@ TEST_F(InputTest, ClicksDrawingsAndHoverFollowTheTransitionTable) {
     }
 }
 
-TEST_F(InputTest, LeftClickIsRaisedAfterTheButtonIsShownReleased) {
-    host.onClick = [this] {
-        host.events.push_back("shown " + std::to_string(host.repaints) + " state " +
-                              std::to_string(r().LastState));
-    };
-    play("press1 release1 click");
-    EXPECT_EQ(host.events,
-              (Events{"MouseDown 1 0 3 4", "MouseUp 1 0 3 4", "Click", "shown 1 state 0"}));
-}
-
 TEST_F(InputTest, ButtonOrKeyCodeOutsideAByteIsAnOverflowAfterTheEvent) {
     host.onMouseDown = [](I& b, I&, float&, float&) { b = 256; };
     try {
