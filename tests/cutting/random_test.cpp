@@ -42,8 +42,7 @@ TEST_F(RandomTest, ClosedObjectRaises45603FromEveryMemberButTheOpens) {
         [&] { file.CloseFile(); },          [&] { file.ReadBytes(1); },
         [&] { file.WriteBytes(Bytes{1}); }, [&] { file.Flush(); },
         [&] { file.SeekAbsolute(0, 0); },   [&] { file.SeekRelative(0); },
-        [&] { file.SetEndOfFile(); },
-    };
+        [&] { file.SetEndOfFile(); }};
     for (int round = 0; round < 2; ++round) {
         EXPECT_FALSE(file.IsOpen());
         for (std::size_t i = 0; i < std::size(members); ++i)

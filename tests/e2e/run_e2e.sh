@@ -82,8 +82,7 @@ start_program() {
   step "window $main is up"
 }
 
-running() { kill -0 "$app_pid" 2>/dev/null && [ "$(ps -o stat= -p "$app_pid" | cut -c1)" != Z ]; }
-ended() { ! running; }
+ended() { ! kill -0 "$app_pid" 2>/dev/null || [ "$(ps -o stat= -p "$app_pid" | cut -c1)" = Z ]; }
 quit_program() {
   local status=0
   click "${kQuit[@]}"
@@ -93,10 +92,10 @@ quit_program() {
   [ "$status" -eq 0 ] || fail "the program ended with status $status after Quit"
 }
 
-mkdir -p "$work/home/.config" "$work/home/.local/share" "$work/home/.cache" "$work/runtime" "$work/images"
-chmod 700 "$work/runtime"
 export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" XDG_DATA_HOME="$work/home/.local/share"
 export XDG_CACHE_HOME="$work/home/.cache" XDG_RUNTIME_DIR="$work/runtime" QT_QPA_PLATFORM=xcb
+mkdir -p "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_CACHE_HOME" "$XDG_RUNTIME_DIR" "$work/images"
+chmod 700 "$XDG_RUNTIME_DIR"
 unset WAYLAND_DISPLAY SESSION_MANAGER
 
 # A display of our own: Xvfb picks a free number and reports it on a descriptor.
@@ -139,7 +138,7 @@ click "${kTxtDest[@]}"
 type_into "$main" "$work/images/output2.ISO"
 click "${kStartCutting[@]}"
 answer "Run-time error" "the error box for a missing source"
-running || fail "the program ended after the error"
+! ended || fail "the program ended after the error"
 click "${kTxtSrc[@]}"
 key_into "$main" ctrl+a
 key_into "$main" BackSpace

@@ -18,8 +18,7 @@ TEST(CommandLineTest, HelpAndVersionExitWithoutAWindowAndPathsFillTheWindow) {
         {{"-h"}, 0, "", ""},
         {{"--help", "a.iso"}, 0, "", ""},
         {{"a", "b", "c"}, 1, "", ""},
-        {{"--bogus"}, 1, "", ""},
-    };
+        {{"--bogus"}, 1, "", ""}};
     for (const auto& [arguments, exitCode, source, output] : kCases) {
         SCOPED_TRACE(arguments.join(' ').toStdString());
         const CommandLine line = parseCommandLine(QStringList{"quillmar-dvd"} + arguments);

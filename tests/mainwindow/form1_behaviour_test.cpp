@@ -59,16 +59,13 @@ TEST_F(Form1Test, SourceBrowseShowsTheSectorCountAndACancelKeepsIt) {
     }
     EXPECT_EQ(dialogs.errors.size(), 2u);
     EXPECT_EQ(Label2().text(), "123456789"); // kept through the cancel and the errors
-    EXPECT_TRUE(form.isVisible());
-}
-
-TEST_F(Form1Test, OutputBrowseFillsTheOutputPathAndACancelEmptiesIt) {
+    // The output browse fills its path, and a cancel empties it.
     dialogs.answers = {path("out.ISO")};
     click(2);
     EXPECT_EQ(edit("TxtDest").text(), path("out.ISO"));
     click(2);
     EXPECT_EQ(edit("TxtDest").text(), "");
-    EXPECT_EQ(dialogs.asked, QStringList({kSaveAsked, kSaveAsked}));
+    EXPECT_EQ(dialogs.asked.mid(std::size(cases) + 3), QStringList({kSaveAsked, kSaveAsked}));
 }
 
 // Each option takes a click near the right edge of its rectangle, not only on its caption.
@@ -196,8 +193,7 @@ TEST(CutProgressText, PercentThenSpeedThenTimeLeft) {
         {37, 812.6e6, 4.4, "37% · 813 MB/s · 0:04 left"},
         {5, 9.96e6, 725, "5% · 10.0 MB/s · 12:05 left"},
         {99, 0.25e6, 3 * 3600 + 62, "99% · 0.3 MB/s · 3:01:02 left"},
-        {100, 2e9, 0, "100% · 2000 MB/s · 0:00 left"},
-    };
+        {100, 2e9, 0, "100% · 2000 MB/s · 0:00 left"}};
     for (const auto& [percent, speed, left, text] : cases)
         EXPECT_EQ(cutProgressText(percent, speed, left), QString::fromUtf8(text));
 }

@@ -46,8 +46,7 @@ void play(Shown& s, const std::string& words) {
         {"reset", [](Shown& s, I) { s.reset(); }},
         {"swallow", [](Shown& s, I) { s.host.onKeyDown = [](I& k, I&) { k = 0; }; }},
         {"right",
-         [](Shown& s, I) { s.host.onMouseDown = [](I& b, I&, float&, float&) { b = 2; }; }},
-    };
+         [](Shown& s, I) { s.host.onMouseDown = [](I& b, I&, float&, float&) { b = 2; }; }}};
     std::istringstream in(words);
     for (std::string word; in >> word;) {
         const auto digits = word.find_first_of("0123456789");
@@ -94,8 +93,7 @@ const RunCase Runs[] = {
     // Dragging out draws up, back in draws down, with no new MouseOver until a plain move.
     {"over move0 press1 move1 away move1", 0, 3, StateUp, 1, 0, true},
     {"over move0 press1 move1 away move1 over move1", 0, 4, StateDown, 1, 0, true},
-    {"over move0 press1 move1 release1 move0", 0, 4, StateUp, 2, 0, true},
-};
+    {"over move0 press1 move1 release1 move0", 0, 4, StateUp, 2, 0, true}};
 
 TEST_F(InputTest, ClicksDrawingsAndHoverFollowTheTransitionTable) {
     for (const RunCase& c : Runs) {

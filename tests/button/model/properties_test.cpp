@@ -117,8 +117,7 @@ const SetterCase kSetterCases[] = {
     {[](B& b) { b.setFontItalic(true); }, 1, nullptr},
     {[](B& b) { b.setFontUnderline(true); }, 1, nullptr},
     {[](B& b) { b.setFontSize(9); }, 1, nullptr},
-    {[](B& b) { b.setFontName("Courier"); }, 1, nullptr},
-};
+    {[](B& b) { b.setFontName("Courier"); }, 1, nullptr}};
 
 TEST_F(PropertiesTest, RepaintAndNotifyInTheirOrderEvenForTheSameValue) {
     for (const SetterCase& c : kSetterCases) {
@@ -176,8 +175,7 @@ TEST_F(PropertiesTest, HideAndDisableRefreshHoldDrawingUntilShowOrRefresh) {
 TEST_F(PropertiesTest, ResizeSetsFocusRectAndShapeAndSkipsZeroHeight) {
     const std::pair<std::int32_t, Rect> cases[] = {
         {0, {4, 4, 71, 19}},    {ThickRaised, {4, 4, 71, 19}},    {ThinRaised, {3, 3, 72, 20}},
-        {Oval, {3, 3, 72, 20}}, {GradientFramed, {6, 6, 71, 19}}, {15, {4, 4, 71, 19}},
-    };
+        {Oval, {3, 3, 72, 20}}, {GradientFramed, {6, 6, 71, 19}}, {15, {4, 4, 71, 19}}};
     for (const auto& [type, focus] : cases) {
         button.setButtonType(type);
         EXPECT_EQ(r().FocusRect, focus) << "ButtonType " << type;

@@ -56,8 +56,7 @@ TEST(PropertyBagTest, MalformedJsonEntriesFailNamingTheirKey) {
         {R"([{"key":"tx","type":"text","value":"x"}])", "tx"},
         {R"([{"key":"font","type":"font","value":{"name":"A"}}])", "font"},
         {R"([{"key":"picn","type":"pic","value":{"kind":"bitmap","png":"!!"}}])", "picn"},
-        {R"([{"key":"fx","type":"i32"}])", "fx"},
-    };
+        {R"([{"key":"fx","type":"i32"}])", "fx"}};
     for (const auto& [json, key] : cases) {
         expectError([json = json] { PropertyBag::fromJsonBytes(json); },
                     qdct::errnum::kInvalidPropertyValue, key);

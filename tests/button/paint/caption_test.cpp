@@ -110,8 +110,7 @@ TEST_F(CaptionTest, EachModeAndEffectDrawsItsCopiesInOrder) {
          {{1, kDarker}, {0, kTextOver}},
          true,
          StateUp,
-         SchemeCustom},
-    };
+         SchemeCustom}};
     const PixelSet mask = textMask();
     ASSERT_FALSE(mask.empty());
     for (auto [x, y] : mask)

@@ -33,8 +33,7 @@ TEST(ColorsTest, OffsetColor) {
         {0xFF0AFA, 10, false, false, 0xFF14FF},  {0x00C805, -10, false, false, 0x00BE00},
         {0x808080, -64, false, true, 0x606060},  {0x000000, 31, false, true, 0x0F0F0F},
         {0x808080, -1, false, true, 0x808080},   {0x808080, 47, false, true, 0x979797},
-        {0xFFFFFF, -104, false, true, 0xCBCBCB}, {0x808080, 48, true, true, 0x909898},
-    };
+        {0xFFFFFF, -104, false, true, 0xCBCBCB}, {0x808080, 48, true, true, 0x909898}};
     for (auto [color, offset, proportional, soft, expected] : cases) {
         EXPECT_EQ(OffsetColor(soft, color, offset, proportional), expected)
             << std::hex << color << std::dec << " " << offset << " " << proportional << soft;
@@ -52,8 +51,7 @@ TEST(ColorsTest, OleColoursResolveThroughTheFixedClassicTable) {
         {0x8000000F, 0xC8D0D4}, {0x80000010, 0x808080}, {0x80000012, 0x000000},
         {0x80000014, 0xFFFFFF}, {0x80000015, 0x404040}, {0x80000016, 0xC8D0D4},
         {0x8000001F, 0x000000}, {0x8000FFFF, 0x000000}, {0x01000005, 0x000000},
-        {0xFFFFFFFF, 0x000000},
-    };
+        {0xFFFFFFFF, 0x000000}};
     for (auto [ole, rgbValue] : cases)
         EXPECT_EQ(TranslateOleColor(ole), rgbValue) << std::hex << ole;
     for (int i = 0; i < kSystemColorCount; ++i) EXPECT_EQ(systemColor(i) & ~0xFFFFFF, 0) << i;

@@ -82,29 +82,25 @@ struct HundredthsHost : TestHost {
     double himetricToPixelsY(double h) const override { return h / 100.0; }
 };
 
+// Files load as bitmaps without alpha, or as icons with it; a HIMETRIC size measures to whole
+// pixels, exact halves to even.
 TEST_F(PictureTest, LoadsFilesAndMeasuresHimetricRoundingHalvesToEven) {
     QTemporaryDir dir;
     QImage img(15, 9, QImage::Format_ARGB32);
-    img.fill(QColor(10, 20, 30, 255));
-    img.setPixelColor(0, 0, QColor(0, 0, 0, 0));
-    for (const char* name : {"a.bmp", "a.png", "a.ico"}) ASSERT_TRUE(img.save(dir.filePath(name)));
-    for (const char* name : {"a.bmp", "a.png"}) {
-        const PicturePtr p = loadPicture(dir.filePath(name));
-        ASSERT_TRUE(p && p->kind == Picture::Bitmap) << name;
-        EXPECT_FALSE(p->image.hasAlphaChannel());
-        EXPECT_EQ(QSize(p->himetricWidth, p->himetricHeight), QSize(397, 238)); // 396.9, 238.1
-        setPicture(p);
-        EXPECT_EQ(QSize(c.r.PictureWidth, c.r.PictureHeight), QSize(15, 9));
-    }
-    const PicturePtr icon = loadPicture(dir.filePath("a.ico"));
-    ASSERT_TRUE(icon && icon->kind == Picture::Icon && !loadPicture(dir.filePath("b.png")));
-    EXPECT_EQ(std::pair(qAlpha(icon->image.pixel(0, 0)), qAlpha(icon->image.pixel(1, 0))),
-              std::pair(0, 255));
-    EXPECT_FALSE(makePicture(QImage(), Picture::Bitmap));
+    img.fill(QColor(10, 20, 30));
+    img.setPixelColor(0, 0, Qt::transparent);
+    for (const char* name : {"a.png", "a.ico"}) ASSERT_TRUE(img.save(dir.filePath(name)));
+    const PicturePtr p = loadPicture(dir.filePath("a.png")), i = loadPicture(dir.filePath("a.ico"));
+    ASSERT_TRUE(p && p->kind == Picture::Bitmap && i && i->kind == Picture::Icon);
+    EXPECT_TRUE(!p->image.hasAlphaChannel() && qAlpha(i->image.pixel(0, 0)) == 0 &&
+                qAlpha(i->image.pixel(1, 0)) == 255);
+    EXPECT_FALSE(loadPicture(dir.filePath("b.png")) || makePicture(QImage(), Picture::Bitmap));
+    EXPECT_EQ(QSize(p->himetricWidth, p->himetricHeight), QSize(397, 238)); // 396.9, 238.1
+    setPicture(p);
+    EXPECT_EQ(QSize(c.r.PictureWidth, c.r.PictureHeight), QSize(15, 9));
     setPicture(nullptr);
     EXPECT_EQ(QSize(c.r.PictureWidth, c.r.PictureHeight), QSize(0, 0));
-    // A scale of one pixel per HIMETRIC hundred reaches exact halves: 2.5 -> 2, 3.5 -> 4.
-    HundredthsHost h;
+    HundredthsHost h; // one pixel per HIMETRIC hundred: 2.5 -> 2, 3.5 -> 4
     Control hc(h, h);
     hc.r.PictureNormal = std::make_shared<Picture>(Picture{Picture::Bitmap, {}, 250, 350});
     MeasurePicture(hc);
@@ -219,8 +215,7 @@ TEST_F(PictureTest, DrawPictureChoosesPictureShiftAndColoursPerState) {
         {"engraved", ClassicBevel, 0, false, false, false, EffectEngraved, ".-LRRL+."},
         {"shadow down", ClassicBevel, 1, false, false, false, 7, "...LRRL-"},
         {"PictureOver down: no effect", ClassicBevel, 1, false, true, false, 3, "...LGGL."},
-        {"shadow on the gradient base", RoundedGradient, 0, false, false, false, 3, "..LRRLc."},
-    };
+        {"shadow on the gradient base", RoundedGradient, 0, false, false, false, 3, "..LRRLc."}};
     // '.' face, L light ring 0xFAFAFA, R red, G green, g grey red, l b ring and red washed out,
     // S shadow, H highlight, f shadow + 13, + - the classic face 0xC0C0C0 +-40, c the gradient
     // base 0xF0F0F0 - 40.

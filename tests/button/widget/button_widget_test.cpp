@@ -1,6 +1,6 @@
 // The real Qt widget on the offscreen platform, for what it adds to the control: the Qt event
 // map (keys of every layout), auto-repeat, double clicks, hover through the mask and by Qt's
-// enter and leave events, shortcuts, focus moves, cursors, sizes, painting and accessibility.
+// enter and leave events, shortcuts, focus moves, sizes, painting and accessibility.
 // The input rules themselves are tested on the model.
 #include "button/widget/button_widget.h"
 
@@ -104,18 +104,16 @@ TEST_F(ButtonWidgetTest, EveryPressOfADoubleClickRaisesMouseDown) {
 
 TEST_F(ButtonWidgetTest, KeysOfEveryLayoutRaiseTheirEventsAndHeldSpaceClicksOnce) {
     // Qt key, text, then KeyDown's code and KeyPress's (-1: none).
-    const std::tuple<int, const char*, int, int> cases[] = {
-        {Qt::Key_Eacute, "é", 201, 233},
-        {Qt::Key_section, "§", 167, 167},
-        {Qt::Key_Adiaeresis, "ä", 196, 228},
-        {Qt::Key_ssharp, "ß", 223, 223},
-        {0x20AC, "€", 128, 128},
-        {Qt::Key_Dead_Acute, "", 0, -1},
-        {0x416, "ж", 0, 63},
-        {Qt::Key_A, "a", 65, 97},
-        {Qt::Key_F1, "", 112, -1},
-        {Qt::Key_F24, "", 135, -1},
-    };
+    const std::tuple<int, const char*, int, int> cases[] = {{Qt::Key_Eacute, "é", 201, 233},
+                                                            {Qt::Key_section, "§", 167, 167},
+                                                            {Qt::Key_Adiaeresis, "ä", 196, 228},
+                                                            {Qt::Key_ssharp, "ß", 223, 223},
+                                                            {0x20AC, "€", 128, 128},
+                                                            {Qt::Key_Dead_Acute, "", 0, -1},
+                                                            {0x416, "ж", 0, 63},
+                                                            {Qt::Key_A, "a", 65, 97},
+                                                            {Qt::Key_F1, "", 112, -1},
+                                                            {Qt::Key_F24, "", 135, -1}};
     for (const auto& [key, text, down, press] : cases) {
         events.clear();
         sendKey(QEvent::KeyPress, key, QString::fromUtf8(text));
@@ -185,20 +183,6 @@ TEST_F(ButtonWidgetTest, AccessKeyIsAShortcutAndArrowKeysMoveTheFocus) {
     EXPECT_FALSE(r().HasFocus);
     QTest::keyClick(second, Qt::Key_Up);
     QTRY_VERIFY(button->hasFocus());
-}
-
-TEST_F(ButtonWidgetTest, PointerShapesAndTheEnabledFlagReachTheWidget) {
-    for (const auto& [set, shape] :
-         {std::pair{+[](chameleonButton& b) { b.setMousePointer(3); }, Qt::IBeamCursor},
-          {[](chameleonButton& b) { b.setHandPointer(true); }, Qt::PointingHandCursor},
-          {[](chameleonButton& b) { b.setHandPointer(false); }, Qt::ArrowCursor}}) {
-        set(button->button());
-        EXPECT_EQ(button->cursor().shape(), shape);
-    }
-    button->button().setEnabled(false);
-    EXPECT_FALSE(button->isEnabled());
-    QTest::mouseClick(button, Qt::LeftButton);
-    EXPECT_TRUE(events.empty());
 }
 
 // A size given while hidden is the button's at once; a Transparent one captures its backdrop
