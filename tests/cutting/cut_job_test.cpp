@@ -1,7 +1,6 @@
-// The cutting job end to end on small files: exact output bytes and length, zero padding, the
-// last block, the order of progress, pumps and messages, the syncs that make success durable,
-// and the ways a run must not claim success (failed reads, writes and syncs), leave old bytes,
-// start twice, ignore a cancel or undo a complete cut.
+// The cutting job on small files: exact output bytes, progress, pumps and messages, the syncs
+// that make success durable, and the ways a run must not claim success, leave old bytes, start
+// twice, ignore a cancel or undo a complete cut.
 #include "cutting/cut_job.h"
 
 #include "cutting/random.h"

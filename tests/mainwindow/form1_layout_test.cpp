@@ -1,7 +1,6 @@
 // Form1 as laid out: every control's kind, container, position, size, start text, colours and
-// font, the window's title, size, flags, centring and icon, the tab order with the option
-// group as one stop, and the drawn window's pixels. With QDCT_SCREENSHOT set to a path, the
-// drawn window is also written there as a PNG (the screenshot in docs/).
+// font, the tab order with the option group as one stop, and the drawn window's pixels. With
+// QDCT_SCREENSHOT set to a path, the drawn window is also written there as a PNG (docs/).
 #include "form1_fixture.h"
 
 namespace form1::test {
@@ -82,19 +81,6 @@ TEST_F(Form1Test, EveryControlHasItsKindContainerPlaceTextAndLook) {
     // The bar keeps the platform's look, not the window's blue.
     EXPECT_EQ(PB1().palette().color(QPalette::Window),
               QApplication::palette().color(QPalette::Window));
-}
-
-TEST_F(Form1Test, TheWindowIsTitledSizedFixedCentredAndHasAnIcon) {
-    EXPECT_EQ(form.windowTitle(), "Quillmar Dvd Control Test");
-    EXPECT_EQ(form.size(), QSize(7215 / kTwipsPerPixel, 4530 / kTwipsPerPixel));
-    EXPECT_EQ(form.minimumSize(), form.maximumSize());
-    EXPECT_FALSE(form.windowFlags() &
-                 (Qt::WindowMaximizeButtonHint | Qt::WindowMinimizeButtonHint));
-    const Form1 fresh(std::make_unique<FakeDialogs>(dialogs)); // centred before it is shown
-    const QPoint offCentre =
-        fresh.geometry().center() - fresh.screen()->availableGeometry().center();
-    EXPECT_LE(offCentre.manhattanLength(), 2);
-    EXPECT_EQ(form.windowIcon().availableSizes(), QList<QSize>{QSize(32, 32)});
 }
 
 // The names that Tab visits from `start`, as many as `count`.

@@ -1,28 +1,10 @@
-// Redraw's choices of look: the hover colours of the custom scheme, the styles that draw only
-// the face, and the focus marks a disabled button must never show. When it draws at all is
-// counted by the setters' and the input rules' tests.
+// Redraw's choices of look: the styles that draw only the face, and the focus marks a disabled
+// button must never show. When it draws at all is counted by the setters' and the input rules'
+// tests.
 #include "tests/button/paint/style_fixture.h"
 
 namespace chameleon::testing {
 namespace {
-
-// Hovered, a custom-scheme button draws exactly as one whose BackColor is BackOver, and keeps
-// its own BackColor and colours afterwards; other schemes have no hover face.
-TEST(RedrawTest, CustomSchemeHoverDrawsFromBackOverAndRestoresBackColor) {
-    const Rgb back = rgb(10, 120, 200), over = rgb(250, 200, 20);
-    StyleFixture hovered(ClassicBevel), asOver(ClassicBevel);
-    hovered.useScheme(SchemeCustom, back, over);
-    asOver.useScheme(SchemeCustom, over, over);
-    hovered.r().IsOver = true;
-    EXPECT_EQ(hovered.draw(), asOver.draw());
-    hovered.expectPixels({{5, 5, over}});
-    EXPECT_EQ(hovered.r().BackColor, static_cast<OleColor>(back));
-    EXPECT_EQ(hovered.r().FaceColor, back);
-    hovered.useScheme(SchemeClassic);
-    hovered.r().IsOver = true;
-    hovered.draw();
-    hovered.expectPixels({{5, 5, rgb(192, 192, 192)}});
-}
 
 // Focus, drawn or not, changes nothing of a disabled button (even the default one). An enabled
 // one shows it only with ShowFocusRect, and only in the styles that mark it; the ClassicBevel

@@ -1,11 +1,10 @@
-// Pictures: loading and measuring, every kind of pixel DrawMaskedPicture writes, and the
-// choices DrawPicture makes per state.
+// Pictures: measuring, every kind of pixel DrawMaskedPicture writes, and the choices DrawPicture
+// makes per state.
 #include "button/model/derived.h"
 #include "button/model/redraw.h"
 #include "button/paint/picture.h"
 #include "tests/button/model/recording_host.h"
 
-#include <QTemporaryDir>
 #include <algorithm>
 #include <array>
 #include <gtest/gtest.h>
@@ -82,29 +81,15 @@ struct HundredthsHost : TestHost {
     double himetricToPixelsY(double h) const override { return h / 100.0; }
 };
 
-// Files load as bitmaps without alpha, or as icons with it; a HIMETRIC size measures to whole
-// pixels, exact halves to even.
-TEST_F(PictureTest, LoadsFilesAndMeasuresHimetricRoundingHalvesToEven) {
-    QTemporaryDir dir;
-    QImage img(15, 9, QImage::Format_ARGB32);
-    img.fill(QColor(10, 20, 30));
-    img.setPixelColor(0, 0, Qt::transparent);
-    for (const char* name : {"a.png", "a.ico"}) ASSERT_TRUE(img.save(dir.filePath(name)));
-    const PicturePtr p = loadPicture(dir.filePath("a.png")), i = loadPicture(dir.filePath("a.ico"));
-    ASSERT_TRUE(p && p->kind == Picture::Bitmap && i && i->kind == Picture::Icon);
-    EXPECT_TRUE(!p->image.hasAlphaChannel() && qAlpha(i->image.pixel(0, 0)) == 0 &&
-                qAlpha(i->image.pixel(1, 0)) == 255);
-    EXPECT_FALSE(loadPicture(dir.filePath("b.png")) || makePicture(QImage(), Picture::Bitmap));
-    EXPECT_EQ(QSize(p->himetricWidth, p->himetricHeight), QSize(397, 238)); // 396.9, 238.1
-    setPicture(p);
-    EXPECT_EQ(QSize(c.r.PictureWidth, c.r.PictureHeight), QSize(15, 9));
-    setPicture(nullptr);
-    EXPECT_EQ(QSize(c.r.PictureWidth, c.r.PictureHeight), QSize(0, 0));
-    HundredthsHost h; // one pixel per HIMETRIC hundred: 2.5 -> 2, 3.5 -> 4
+// A HIMETRIC size measures to whole pixels, exact halves to even: 2.5 -> 2, 3.5 -> 4.
+TEST_F(PictureTest, MeasuresHimetricRoundingHalvesToEven) {
+    HundredthsHost h; // one pixel per HIMETRIC hundred
     Control hc(h, h);
     hc.r.PictureNormal = std::make_shared<Picture>(Picture{Picture::Bitmap, {}, 250, 350});
     MeasurePicture(hc);
     EXPECT_EQ(QSize(hc.r.PictureWidth, hc.r.PictureHeight), QSize(2, 4));
+    setPicture(nullptr);
+    EXPECT_EQ(QSize(c.r.PictureWidth, c.r.PictureHeight), QSize(0, 0));
 }
 
 TEST_F(PictureTest, MaskColourIsTransparentOnlyWithUseMaskColor) {

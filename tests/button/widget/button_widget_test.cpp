@@ -68,7 +68,7 @@ struct ButtonWidgetTest : ::testing::Test {
     Events events;
 };
 
-TEST_F(ButtonWidgetTest, MouseEventsCarryButtonShiftAndPositionAndSlotsChangeThem) {
+TEST_F(ButtonWidgetTest, MouseEventsCarryButtonShiftAndPosition) {
     QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(10, 5));
     QTest::mouseClick(button, Qt::RightButton, Qt::ShiftModifier, QPoint(10, 5));
     QTest::mousePress(button, Qt::LeftButton, {}, QPoint(10, 5));
@@ -76,11 +76,6 @@ TEST_F(ButtonWidgetTest, MouseEventsCarryButtonShiftAndPositionAndSlotsChangeThe
     EXPECT_EQ(events,
               (Events{"MouseDown 1 0 10 5", "MouseUp 1 0 10 5", "Click", "MouseDown 2 1 10 5",
                       "MouseUp 2 1 10 5", "MouseDown 1 0 10 5", "MouseUp 1 0 120 5"}));
-    // A slot that turns the left button into the right one stops the down look and the Click.
-    QObject::connect(button, &W::MouseDown, [](qint16& b, qint16&, float&, float&) { b = 2; });
-    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(10, 5));
-    EXPECT_EQ(r().LastState, StateUp);
-    EXPECT_EQ(count("Click"), 1);
 }
 
 // Both presses of any double click raise MouseDown; the left one grabs until its release, and
