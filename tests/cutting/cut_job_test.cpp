@@ -1,7 +1,6 @@
-// The cutting job end to end on small files: exact output bytes and length, zero padding, the
-// last block, the order of progress, pumps and messages, the syncs that make success durable,
-// and the ways a run must not claim success (failed reads, writes and syncs), leave old bytes,
-// start twice, ignore a cancel or undo a complete cut.
+// The cutting job on small files: exact output bytes, progress, pumps and messages, the syncs
+// that make success durable, and the ways a run must not claim success, leave old bytes, start
+// twice, ignore a cancel or undo a complete cut.
 #include "cutting/cut_job.h"
 
 #include "cutting/random.h"
@@ -112,8 +111,7 @@ TEST_F(CutJobTest, ErrorsCloseWhatTheRunOpenedAndNeverClaimSuccess) {
         {src, fifo, "45602 Win32File Object: Error opening '" + fifo + "'."}, // never blocks
         {src, src, "45602 Win32File Object: Error opening '" + src + "'."},   // held for reading
         {src, out, "45606 Win32File Object: Error writing '" + out + "'."},   // the limit below
-        {"/proc/self/mem", out, "45605 Win32File Object: Error reading '/proc/self/mem'."},
-    };
+        {"/proc/self/mem", out, "45605 Win32File Object: Error reading '/proc/self/mem'."}};
     for (const auto& [from, to, head] : cases) {
         SCOPED_TRACE(from + " -> " + to);
         const FileSizeLimit limit(5000);
@@ -141,8 +139,7 @@ TEST_F(CutJobTest, ASecondStartIsRefusedAndACancelStopsAfterTheBlock) {
         {2, CancelNotice::Silent, CutResult::Cancelled, 8192, "pump"},
         {2, CancelNotice::Report, CutResult::Cancelled, 8192,
          "info: Cutting cancelled: 8192 of 16384 bytes written."},
-        {4, CancelNotice::Report, CutResult::Completed, 16384, "Info: Process Successfully!!!"},
-    };
+        {4, CancelNotice::Report, CutResult::Completed, 16384, "Info: Process Successfully!!!"}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.written);
         writeFile(out, Bytes(40000, 9)); // older and longer: no tail of it may stay

@@ -51,8 +51,7 @@ TEST_F(CutPlanTest, RefusalsAndErrorsComeInOrderWithTheirTexts) {
     const std::pair<std::string CutInputs::*, std::string> fields[] = {
         {&CutInputs::Label2, "the image's sectors"},
         {&CutInputs::Text1, "the preset's sectors"},
-        {&CutInputs::Text3, "the LBA to add"},
-    };
+        {&CutInputs::Text3, "the LBA to add"}};
     for (const auto& [field, what] : fields) {
         for (const std::string text : {"12x", ""}) {
             in = inputs();

@@ -13,8 +13,7 @@ namespace cutting::test::syncSpy {
 std::vector<std::string> calls();
 // Forgets the calls and any failure.
 void reset();
-// Makes every call of `function` ("fdatasync" or "sync_file_range") fail with `code` (0: none)
-// without syncing.
+// Makes every call of `function` ("fdatasync" or "sync_file_range") fail with `code` (0: none).
 void failSyncs(const std::string& function, int code);
 
 } // namespace cutting::test::syncSpy

@@ -1,7 +1,6 @@
-// Form1's handlers through real clicks on its buttons, with scripted dialogs: the browses and
-// Label2, the presets, the cut with its messages, PB1 and exact output bytes, the errors that
-// stop a handler (shown, and the window goes on with nothing left open), and quitting or
-// clicking again while a cut runs.
+// Form1's handlers through real clicks, with scripted dialogs: the browses and Label2, the
+// presets, the cut's messages, PB1 and output bytes, the errors that stop a handler (shown; the
+// window goes on with nothing left open), and quitting or clicking again while a cut runs.
 #include "form1_fixture.h"
 
 #include "cutting/file_error.h"
@@ -60,22 +59,21 @@ TEST_F(Form1Test, SourceBrowseShowsTheSectorCountAndACancelKeepsIt) {
     }
     EXPECT_EQ(dialogs.errors.size(), 2u);
     EXPECT_EQ(Label2().text(), "123456789"); // kept through the cancel and the errors
-    EXPECT_TRUE(form.isVisible());
-}
-
-TEST_F(Form1Test, OutputBrowseFillsTheOutputPathAndACancelEmptiesIt) {
+    // The output browse fills its path, and a cancel empties it.
     dialogs.answers = {path("out.ISO")};
     click(2);
     EXPECT_EQ(edit("TxtDest").text(), path("out.ISO"));
     click(2);
     EXPECT_EQ(edit("TxtDest").text(), "");
-    EXPECT_EQ(dialogs.asked, QStringList({kSaveAsked, kSaveAsked}));
+    EXPECT_EQ(dialogs.asked.mid(std::size(cases) + 3), QStringList({kSaveAsked, kSaveAsked}));
 }
 
+// Each option takes a click near the right edge of its rectangle, not only on its caption.
 TEST_F(Form1Test, OptionsWriteTheirPresetIntoText1AndStayOneGroup) {
     for (int n : {4, 1, 2, 3, 5, 1}) {
-        click(option(n));
-        click(option(n)); // a second click does not clear it
+        for (int i = 0; i < 2; ++i) // a second click does not clear it
+            QTest::mouseClick(&option(n), Qt::LeftButton, {},
+                              QPoint(option(n).width() - 2, option(n).height() / 2));
         EXPECT_EQ(edit("Text1").text(), kPresetSectors[n - 1]) << "Option" << n;
         for (int m = 1; m <= 5; ++m) EXPECT_EQ(option(m).isChecked(), m == n);
     }
@@ -85,7 +83,6 @@ TEST_F(Form1Test, OptionsWriteTheirPresetIntoText1AndStayOneGroup) {
 // A cut through the window, with a second "Start Cutting" during it that is ignored.
 TEST_F(Form1Test, StartCuttingCopiesTheSectorsWithProgressAndIgnoresASecondStart) {
     prepareCut(path("output.ISO"), 300, 3); // 150 blocks from Option3's preset
-    QSignalSpy steps(&PB1(), &QProgressBar::valueChanged);
     bool clickedDuringCut = false;
     QTimer::singleShot(0, &form, [&] {
         clickedDuringCut = form.isCutting();
@@ -96,24 +93,7 @@ TEST_F(Form1Test, StartCuttingCopiesTheSectorsWithProgressAndIgnoresASecondStart
     EXPECT_EQ(dialogs.messages, QStringList{kSuccess});
     EXPECT_EQ(readFile(path("output.ISO")), pattern(300 * 2048));
     EXPECT_EQ(PB1().maximum(), PB1().value());
-    // At most one bar change per block, and every change moves forward.
-    EXPECT_LE(steps.size(), 151);
-    for (int i = 1; i < steps.size(); ++i) EXPECT_GT(steps[i][0].toInt(), steps[i - 1][0].toInt());
-    EXPECT_TRUE(bothFilesClosed());
-    EXPECT_TRUE(dialogs.errors.empty());
-}
-
-// A path typed by hand is not looked up: Label2 still shows "0", below the preset.
-TEST_F(Form1Test, ATypedSourceIsRefusedByThePresetCheckAndNothingIsOpened) {
-    makeImage(path("typed.ISO"), kOption1Bytes);
-    edit("txtSrc").setText(path("typed.ISO"));
-    edit("TxtDest").setText(path("output.ISO"));
-    click(3);
-    EXPECT_EQ(dialogs.messages, QStringList{"info: Incorrect Preset.The numbers of Sectors of ISO "
-                                            "DVD Image Selected are < of Dvd Preset"});
-    EXPECT_FALSE(std::filesystem::exists(path("output.ISO").toStdString()));
-    EXPECT_EQ(PB1().value(), 0);
-    EXPECT_TRUE(dialogs.errors.empty());
+    EXPECT_TRUE(bothFilesClosed() && dialogs.errors.empty());
 }
 
 // Each error that stops the cut is shown with its number and description; the window stays,
@@ -204,19 +184,6 @@ TEST_F(Form1Test, EscapeDuringACutCancelsItAndSaysHowFarItGot) {
     EXPECT_TRUE(bothFilesClosed() && form.isVisible() && !PB1().isTextVisible());
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape); // idle: nothing to cancel
     EXPECT_EQ(dialogs.messages.size(), 1);
-}
-
-TEST(CutProgressText, PercentThenSpeedThenTimeLeft) {
-    const std::tuple<int, std::optional<double>, std::optional<double>, const char*> cases[] = {
-        {0, {}, {}, "0%"},
-        {37, 812.4e6, {}, "37% · 812 MB/s"},
-        {37, 812.6e6, 4.4, "37% · 813 MB/s · 0:04 left"},
-        {5, 9.96e6, 725, "5% · 10.0 MB/s · 12:05 left"},
-        {99, 0.25e6, 3 * 3600 + 62, "99% · 0.3 MB/s · 3:01:02 left"},
-        {100, 2e9, 0, "100% · 2000 MB/s · 0:00 left"},
-    };
-    for (const auto& [percent, speed, left, text] : cases)
-        EXPECT_EQ(cutProgressText(percent, speed, left), QString::fromUtf8(text));
 }
 
 TEST(ErrorBoxText, ShowsTheNumberAndTheDescriptionOnItsOwnLines) {

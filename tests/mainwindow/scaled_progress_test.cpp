@@ -1,9 +1,7 @@
 // PB1's mapping of byte counts onto whole steps: exact steps at the ends and in between for
-// counts up to the largest preset, the bar touched only when the step changes, and the range
-// given to the bar.
+// counts up to the largest preset, in 64-bit arithmetic.
 #include "mainwindow/scaled_progress.h"
 
-#include <QSignalSpy>
 #include <gtest/gtest.h>
 
 namespace form1 {
@@ -27,24 +25,6 @@ TEST(ScaledProgress, MapsBytesOntoWholeStepsInSixtyFourBits) {
         progress.setMax(max);
         EXPECT_EQ(progress.stepFor(value), step) << min << ".." << max << ": " << value;
     }
-}
-
-TEST(ScaledProgress, TouchesTheBarOnlyWhenTheStepChanges) {
-    QProgressBar bar; // 0..100 at value 0 until a cut gives it its range
-    ScaledProgress progress(bar);
-    QSignalSpy changes(&bar, &QProgressBar::valueChanged);
-    const double total = 4096.0 * 100000; // 100000 blocks
-    progress.setMin(0);
-    progress.setMax(total);
-    EXPECT_EQ(bar.maximum(), kProgressSteps);
-    for (double copied = 0; copied <= total; copied += 4096) progress.setValue(copied);
-    EXPECT_EQ(bar.value(), kProgressSteps);
-    EXPECT_EQ(changes.size(), kProgressSteps + 1); // one per step, the first (to 0) included
-
-    // A second cut starts again from 0 although the bar stands at its end.
-    progress.setMax(8192);
-    for (double copied : {0, 4096, 8192}) progress.setValue(copied);
-    EXPECT_EQ(changes.size(), kProgressSteps + 4);
 }
 
 } // namespace

@@ -36,7 +36,7 @@ class TestHost : public ButtonSurface, public ButtonHost {
     std::int16_t pointer = 0;
     PicturePtr icon, hand; // the custom pointer and what handCursor() returns
     bool surfaceEnabled = true, userMode = true, displayAsDefault = false;
-    bool pointerOver = false, timerRunning = false, refuseIcons = false;
+    bool pointerOver = false, timerRunning = false;
     QString accessKeys, displayName = QStringLiteral("chameleonButton1");
     int clears = 0, repaints = 0, messagePumps = 0;
     QRegion shape;
@@ -58,7 +58,7 @@ class TestHost : public ButtonSurface, public ButtonHost {
     std::int16_t mousePointer() const override { return pointer; }
     void setMousePointer(std::int16_t shape) override { pointer = shape; }
     PicturePtr mouseIcon() const override { return icon; }
-    bool setMouseIcon(const PicturePtr& i) override { return !refuseIcons && (icon = i, true); }
+    bool setMouseIcon(const PicturePtr& i) override { return icon = i, true; }
     PicturePtr handCursor() const override { return hand; }
     void setSurfaceEnabled(bool enabled) override { surfaceEnabled = enabled; }
     void setAccessKeys(const QString& keys) override { accessKeys = keys; }

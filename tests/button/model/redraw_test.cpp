@@ -1,52 +1,10 @@
-// Redraw's entry rules and order of work: when it draws at all, what it remembers, the forced
-// down look of a checked check-box button, the hover colours of the custom scheme, the styles
-// that draw only the face, and the focus marks a disabled button must never show.
+// Redraw's choices of look: the styles that draw only the face, and the focus marks a disabled
+// button must never show. When it draws at all is counted by the setters' and the input rules'
+// tests.
 #include "tests/button/paint/style_fixture.h"
 
 namespace chameleon::testing {
 namespace {
-
-TEST(RedrawTest, DrawsOnlyWhenForcedOrStateOrCaptionChanged) {
-    StyleFixture b(ClassicBevel);
-    const auto clearsAfter = [&](std::uint8_t state, bool force) {
-        Redraw(b.c, state, force);
-        return b.host.clears;
-    };
-    EXPECT_EQ(clearsAfter(StateUp, true), 1);
-    EXPECT_EQ(clearsAfter(StateUp, false), 1);   // nothing changed
-    EXPECT_EQ(clearsAfter(StateDown, false), 2); // state changed
-    b.r().Caption = QStringLiteral("New");
-    EXPECT_EQ(clearsAfter(StateDown, false), 3); // caption changed
-    EXPECT_EQ(clearsAfter(StateDown, false), 3);
-
-    // Neither a zero height nor a disallowed redraw draws or remembers anything, even forced.
-    b.r().Caption = QStringLiteral("Other");
-    b.r().ClientHeight = 0;
-    EXPECT_EQ(clearsAfter(StateUp, true), 3);
-    b.r().ClientHeight = 23;
-    b.r().RedrawAllowed = false;
-    EXPECT_EQ(clearsAfter(StateUp, true), 3);
-    EXPECT_EQ(b.r().LastState, StateDown);
-    EXPECT_EQ(b.r().LastCaption, QStringLiteral("New"));
-}
-
-// Hovered, a custom-scheme button draws exactly as one whose BackColor is BackOver, and keeps
-// its own BackColor and colours afterwards; other schemes have no hover face.
-TEST(RedrawTest, CustomSchemeHoverDrawsFromBackOverAndRestoresBackColor) {
-    const Rgb back = rgb(10, 120, 200), over = rgb(250, 200, 20);
-    StyleFixture hovered(ClassicBevel), asOver(ClassicBevel);
-    hovered.useScheme(SchemeCustom, back, over);
-    asOver.useScheme(SchemeCustom, over, over);
-    hovered.r().IsOver = true;
-    EXPECT_EQ(hovered.draw(), asOver.draw());
-    hovered.expectPixels({{5, 5, over}});
-    EXPECT_EQ(hovered.r().BackColor, static_cast<OleColor>(back));
-    EXPECT_EQ(hovered.r().FaceColor, back);
-    hovered.useScheme(SchemeClassic);
-    hovered.r().IsOver = true;
-    hovered.draw();
-    hovered.expectPixels({{5, 5, rgb(192, 192, 192)}});
-}
 
 // Focus, drawn or not, changes nothing of a disabled button (even the default one). An enabled
 // one shows it only with ShowFocusRect, and only in the styles that mark it; the ClassicBevel

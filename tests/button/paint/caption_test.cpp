@@ -1,13 +1,11 @@
-// Caption drawing: the copies each mode and effect draws, in order and colour, the hover fill
-// under a flat button's copies, the underlined access key and centred lines. The text is drawn
-// without antialiasing so that every text pixel has exactly the colour the mode gives.
+// Caption drawing: the copies each mode and effect draws, in order and colour, and the hover
+// fill under a flat button's copies. The text is drawn without antialiasing so that every text
+// pixel has exactly the colour the mode gives.
 #include "button/model/derived.h"
 #include "button/model/redraw.h"
 #include "button/paint/caption.h"
 #include "tests/button/model/recording_host.h"
 
-#include <QFontMetrics>
-#include <algorithm>
 #include <gtest/gtest.h>
 #include <set>
 #include <utility>
@@ -112,8 +110,7 @@ TEST_F(CaptionTest, EachModeAndEffectDrawsItsCopiesInOrder) {
          {{1, kDarker}, {0, kTextOver}},
          true,
          StateUp,
-         SchemeCustom},
-    };
+         SchemeCustom}};
     const PixelSet mask = textMask();
     ASSERT_FALSE(mask.empty());
     for (auto [x, y] : mask)
@@ -142,27 +139,6 @@ TEST_F(CaptionTest, EachModeAndEffectDrawsItsCopiesInOrder) {
         });
         EXPECT_TRUE(host.image == expected);
     }
-}
-
-TEST_F(CaptionTest, AccessKeyLetterIsUnderlinedAndLinesAreCentred) {
-    layout("Save");
-    const PixelSet plain = textMask();
-    c.r.Caption = QStringLiteral("&Save");
-    const PixelSet marked = textMask();
-    EXPECT_TRUE(std::includes(marked.begin(), marked.end(), plain.begin(), plain.end()));
-    EXPECT_GT(marked.size(), plain.size());
-    // Two lines of different width: the short one is centred over the long one.
-    host.resize(60, 60);
-    c.r.ClientWidth = c.r.ClientHeight = 60;
-    layout("I WWWWWW");
-    const int lineHeight = QFontMetrics(host.surfaceFont, &host.image).height();
-    ASSERT_EQ(c.r.CaptionHeight, 2 * lineHeight);
-    int minX = 1000, maxX = -1;
-    for (auto [x, y] : textMask())
-        if (y < c.r.CaptionRect.top + lineHeight)
-            minX = std::min(minX, x), maxX = std::max(maxX, x);
-    const int centre2 = c.r.CaptionRect.left + c.r.CaptionRect.right; // doubled centre
-    EXPECT_LE(std::abs(minX + maxX + 1 - centre2), 3);
 }
 
 } // namespace

@@ -1,6 +1,6 @@
-// Colour helpers and schemes: the channel arithmetic of OffsetColor and LightenColor with the
-// examples the control's look depends on, OLE colour translation through the fixed system
-// table, and the derived colours of every scheme.
+// Colour helpers and schemes: OffsetColor's channel arithmetic with the examples the control's
+// look depends on, and the derived colours of every scheme, which read OLE colours through the
+// fixed system table and LightenColor.
 #include "button/paint/colors.h"
 #include "button/paint/system_colors.h"
 #include "common/numbered_error.h"
@@ -33,38 +33,13 @@ TEST(ColorsTest, OffsetColor) {
         {0xFF0AFA, 10, false, false, 0xFF14FF},  {0x00C805, -10, false, false, 0x00BE00},
         {0x808080, -64, false, true, 0x606060},  {0x000000, 31, false, true, 0x0F0F0F},
         {0x808080, -1, false, true, 0x808080},   {0x808080, 47, false, true, 0x979797},
-        {0xFFFFFF, -104, false, true, 0xCBCBCB}, {0x808080, 48, true, true, 0x909898},
-    };
+        {0xFFFFFF, -104, false, true, 0xCBCBCB}, {0x808080, 48, true, true, 0x909898}};
     for (auto [color, offset, proportional, soft, expected] : cases) {
         EXPECT_EQ(OffsetColor(soft, color, offset, proportional), expected)
             << std::hex << color << std::dec << " " << offset << " " << proportional << soft;
     }
-}
-
-TEST(ColorsTest, LightenColorBlendsTowardWhiteAndOverflowRaisesTheRuntimeError) {
-    EXPECT_EQ((std::array{LightenColor(0, 176), LightenColor(0xFFFFFF, 176),
-                          LightenColor(0x800000, 176), LightenColor(0, 128)}),
-              (std::array<Rgb, 4>{0xB0B0B0, 0xFFFFFF, 0xD7B0B0, 0x808080}));
-    EXPECT_THROW(OffsetColor(false, 0x808080, INT32_MAX), qdct::NumberedError);
+    EXPECT_THROW(OffsetColor(false, 0x808080, INT32_MAX), qdct::NumberedError); // overflow
     EXPECT_THROW(OffsetColor(false, 0x800000, INT32_MAX / 2, true), qdct::NumberedError);
-}
-
-TEST(ColorsTest, OleColoursResolveThroughTheFixedClassicTable) {
-    // Plain and palette-relative RGB; the system colours the schemes read (13 highlight,
-    // 15 button face, 16 shadow, 18 text, 20 highlight, 21 dark shadow, 22 light); values that
-    // cannot be translated (indexes past the table, a palette index without a palette).
-    const std::pair<OleColor, Rgb> cases[] = {
-        {0x00123456, 0x123456}, {0x02123456, 0x123456}, {0x8000000D, 0x6A240A},
-        {0x8000000F, 0xC8D0D4}, {0x80000010, 0x808080}, {0x80000012, 0x000000},
-        {0x80000014, 0xFFFFFF}, {0x80000015, 0x404040}, {0x80000016, 0xC8D0D4},
-        {0x8000001F, 0x000000}, {0x8000FFFF, 0x000000}, {0x01000005, 0x000000},
-        {0xFFFFFFFF, 0x000000},
-    };
-    for (auto [ole, rgbValue] : cases)
-        EXPECT_EQ(TranslateOleColor(ole), rgbValue) << std::hex << ole;
-    for (int i = 0; i < kSystemColorCount; ++i) EXPECT_EQ(systemColor(i) & ~0xFFFFFF, 0) << i;
-    EXPECT_EQ(systemColor(-1), 0);
-    EXPECT_EQ(systemColor(kSystemColorCount), 0);
 }
 
 // Face, light, highlight, shadow, dark shadow, text, text over, hot frame, hot fill, mask value,

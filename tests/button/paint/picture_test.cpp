@@ -1,11 +1,10 @@
-// Pictures: loading and measuring, every kind of pixel DrawMaskedPicture writes, and the
-// choices DrawPicture makes per state.
+// Pictures: measuring, every kind of pixel DrawMaskedPicture writes, and the choices DrawPicture
+// makes per state.
 #include "button/model/derived.h"
 #include "button/model/redraw.h"
 #include "button/paint/picture.h"
 #include "tests/button/model/recording_host.h"
 
-#include <QTemporaryDir>
 #include <algorithm>
 #include <array>
 #include <gtest/gtest.h>
@@ -82,43 +81,25 @@ struct HundredthsHost : TestHost {
     double himetricToPixelsY(double h) const override { return h / 100.0; }
 };
 
-TEST_F(PictureTest, LoadsFilesAndMeasuresHimetricRoundingHalvesToEven) {
-    QTemporaryDir dir;
-    QImage img(15, 9, QImage::Format_ARGB32);
-    img.fill(QColor(10, 20, 30, 255));
-    img.setPixelColor(0, 0, QColor(0, 0, 0, 0));
-    for (const char* name : {"a.bmp", "a.png", "a.ico"}) ASSERT_TRUE(img.save(dir.filePath(name)));
-    for (const char* name : {"a.bmp", "a.png"}) {
-        const PicturePtr p = loadPicture(dir.filePath(name));
-        ASSERT_TRUE(p && p->kind == Picture::Bitmap) << name;
-        EXPECT_FALSE(p->image.hasAlphaChannel());
-        EXPECT_EQ(QSize(p->himetricWidth, p->himetricHeight), QSize(397, 238)); // 396.9, 238.1
-        setPicture(p);
-        EXPECT_EQ(QSize(c.r.PictureWidth, c.r.PictureHeight), QSize(15, 9));
-    }
-    const PicturePtr icon = loadPicture(dir.filePath("a.ico"));
-    ASSERT_TRUE(icon && icon->kind == Picture::Icon && !loadPicture(dir.filePath("b.png")));
-    EXPECT_EQ(std::pair(qAlpha(icon->image.pixel(0, 0)), qAlpha(icon->image.pixel(1, 0))),
-              std::pair(0, 255));
-    EXPECT_FALSE(makePicture(QImage(), Picture::Bitmap));
-    setPicture(nullptr);
-    EXPECT_EQ(QSize(c.r.PictureWidth, c.r.PictureHeight), QSize(0, 0));
-    // A scale of one pixel per HIMETRIC hundred reaches exact halves: 2.5 -> 2, 3.5 -> 4.
-    HundredthsHost h;
+// A HIMETRIC size measures to whole pixels, exact halves to even: 2.5 -> 2, 3.5 -> 4.
+TEST_F(PictureTest, MeasuresHimetricRoundingHalvesToEven) {
+    HundredthsHost h; // one pixel per HIMETRIC hundred
     Control hc(h, h);
     hc.r.PictureNormal = std::make_shared<Picture>(Picture{Picture::Bitmap, {}, 250, 350});
     MeasurePicture(hc);
     EXPECT_EQ(QSize(hc.r.PictureWidth, hc.r.PictureHeight), QSize(2, 4));
+    setPicture(nullptr);
+    EXPECT_EQ(QSize(c.r.PictureWidth, c.r.PictureHeight), QSize(0, 0));
 }
 
 TEST_F(PictureTest, MaskColourIsTransparentOnlyWithUseMaskColor) {
-    const PicturePtr p = squares(16, Red, Red); // silver border round red
+    const PicturePtr p = squares(16, Red, 0); // silver border, red ring, black core
     for (bool useMask : {true, false}) {
         clear();
         draw(p, 10, 10, 16, 16, useMask);
         const Rgb border = useMask ? Face : Silver;
         for (auto [at, col] :
-             {std::pair{10, border}, {11, Red}, {24, Red}, {25, border}, {26, Face}})
+             {std::pair{10, border}, {11, Red}, {12, Rgb{0}}, {25, border}, {26, Face}})
             EXPECT_EQ(host.pixel(at, at), col) << useMask << " " << at;
     }
     // Zero width or height draws nothing; a negative one takes the picture's own size.
@@ -219,8 +200,7 @@ TEST_F(PictureTest, DrawPictureChoosesPictureShiftAndColoursPerState) {
         {"engraved", ClassicBevel, 0, false, false, false, EffectEngraved, ".-LRRL+."},
         {"shadow down", ClassicBevel, 1, false, false, false, 7, "...LRRL-"},
         {"PictureOver down: no effect", ClassicBevel, 1, false, true, false, 3, "...LGGL."},
-        {"shadow on the gradient base", RoundedGradient, 0, false, false, false, 3, "..LRRLc."},
-    };
+        {"shadow on the gradient base", RoundedGradient, 0, false, false, false, 3, "..LRRLc."}};
     // '.' face, L light ring 0xFAFAFA, R red, G green, g grey red, l b ring and red washed out,
     // S shadow, H highlight, f shadow + 13, + - the classic face 0xC0C0C0 +-40, c the gradient
     // base 0xF0F0F0 - 40.
@@ -247,24 +227,6 @@ TEST_F(PictureTest, DrawPictureChoosesPictureShiftAndColoursPerState) {
         drawPicture(k.mode);
         for (int i = 0; i < 8; ++i) EXPECT_EQ(host.pixel(9 + i, 9 + i), Face);
     }
-}
-
-TEST_F(PictureTest, PictureBehindRedrawsTheCaptionOnTop) {
-    host.surfaceFont.setPixelSize(12);
-    host.surfaceFont.setStyleStrategy(QFont::NoAntialias);
-    setPicture(bitmap(40, 30, std::vector<Rgb>(40 * 30, White)));
-    c.r.Caption = QStringLiteral("WM#");
-    c.r.PicturePosition = PictureBehind;
-    LayoutCaption(c);
-    EXPECT_EQ(QPoint(c.r.PictureX, c.r.PictureY), QPoint(0, 0));
-    c.r.TextColor = Red;
-    c.r.ButtonType = ClassicBevel;
-    const auto* bits = reinterpret_cast<const QRgb*>(host.image.constBits());
-    drawPicture(PictureModeUp);
-    EXPECT_GT(std::count(bits, bits + 40 * 30, qrgb(Red)), 10);
-    c.r.ButtonType = FaceOnly; // shows no caption, picture or not
-    drawPicture(PictureModeUp);
-    EXPECT_EQ(std::count(bits, bits + 40 * 30, qrgb(White)), 40 * 30);
 }
 
 } // namespace

@@ -24,20 +24,5 @@ TEST(ShapeTest, PixelsEachTypeCutsFromA75By23Button) {
     }
 }
 
-// Centred in its square (symmetric left to right and top to bottom), the corners cut.
-TEST(ShapeTest, OvalIsTheInscribedEllipse) {
-    const QRegion circle = shapeRegionFor(Oval, 40, 40);
-    for (int y = 0; y < 40; ++y)
-        for (int x = 0; x < 40; ++x) {
-            const bool in = circle.contains(QPoint(x, y));
-            EXPECT_EQ(circle.contains(QPoint(39 - x, y)), in) << x << "," << y;
-            EXPECT_EQ(circle.contains(QPoint(x, 39 - y)), in) << x << "," << y;
-        }
-    for (const QPoint p : {QPoint(0, 0), QPoint(4, 4)}) EXPECT_FALSE(circle.contains(p));
-    for (const QPoint p : {QPoint(20, 20), QPoint(1, 20), QPoint(20, 1), QPoint(8, 8)})
-        EXPECT_TRUE(circle.contains(p)) << p.x() << "," << p.y();
-    EXPECT_EQ(circle.boundingRect(), QRect(0, 0, 40, 40));
-}
-
 } // namespace
 } // namespace chameleon

@@ -44,8 +44,7 @@ constexpr RingCase kRingCases[] = {
     {FlatHighlight, "d", true, false, "hhhhhhhh wwwwwwww wwwwwwww wwwwwwww"},
     // Pressed without hovering: no fill, but the frame all the same.
     {FlatHighlight, "d", false, false, "hhhhhhhh FFFFFFFF FFFFFFFF FFFFFFFF"},
-    {FlatHighlight, "x", true, false, kFaceOnly},
-};
+    {FlatHighlight, "x", true, false, kFaceOnly}};
 
 TEST(StylesFlatTest, RingsPerLookHoverAndDefault) {
     for (const RingCase& k : kRingCases) {

@@ -1,7 +1,6 @@
 // The rounded, gradient and oval styles, pixel for pixel: gradient rows (a float step, halves
 // to even, pressed bottom-up), RoundedGradient's edge palettes, RoundedBevel's rings and
-// GradientBase, DoubleFrame's frames, focus box and pressed caption, the oval, and
-// GradientFramed's frames and bold default caption.
+// GradientBase, DoubleFrame's frames, focus box and pressed caption, and GradientFramed.
 #include "tests/button/paint/style_fixture.h"
 
 namespace chameleon::testing {
@@ -65,16 +64,13 @@ void expectPalette(const StyleFixture& b, const Palette& p) {
 TEST(StylesRoundedTest, RoundedGradientInnerEdgeByHoverFocusAndDefaultAndTheDisabledLook) {
     StyleFixture b(RoundedGradient, 137, 25);
     const Rgb gb = b.r().GradientBase;
-    b.r().IsOver = b.r().HasFocus = true;
-    b.draw();
-    expectPalette(b, kHover);
-    b.r().IsOver = false;
-    b.draw();
-    expectPalette(b, kFocus);
-    b.r().HasFocus = false;
-    b.host.displayAsDefault = true;
-    b.draw();
-    expectPalette(b, kFocus);
+    for (const auto& [over, focus, asDefault, palette] : {std::tuple{true, true, false, kHover},
+                                                          {false, true, false, kFocus},
+                                                          {false, false, true, kFocus}}) {
+        b.r().IsOver = over, b.r().HasFocus = focus, b.host.displayAsDefault = asDefault;
+        b.draw();
+        expectPalette(b, palette);
+    }
     b.r().ShowFocusRect = false;
     b.r().HasFocus = true;
     b.draw();
@@ -144,26 +140,6 @@ TEST(StylesRoundedTest, DoubleFrameFramesFocusBoxAndThePressedCaption) {
     b.expectRings("SSSSSSSS FFFFFFFF");
 }
 
-// The two-pixel outline shows at the left end of the middle row.
-TEST(StylesRoundedTest, OvalOutlineByHoverPressedFaceAndNoEllipseWhenDisabled) {
-    StyleFixture b(Oval, 40, 40);
-    b.useScheme(SchemeClassic);
-    const ButtonRecord& r = b.r();
-    b.draw();
-    b.expectPixels({{0, 20, r.FaceColor}, {1, 20, r.FaceColor}});
-    b.r().IsOver = true;
-    b.draw();
-    b.expectPixels({{0, 20, r.ShadowColor}, {1, 20, r.ShadowColor}, {2, 20, r.FaceColor}});
-    b.draw(StateDown);
-    b.expectPixels({{0, 0, r.FaceColor},
-                    {0, 20, r.DarkShadowColor},
-                    {1, 20, r.DarkShadowColor},
-                    {20, 20, b.off(r.FaceColor, -32)}});
-    b.r().Enabled = false; // no ellipse at all
-    b.draw();
-    b.expectPixels({{1, 20, r.FaceColor}, {20, 20, r.FaceColor}});
-}
-
 // o the outer frame, i the inner one; '.' leaves the face rows to the gradient check. Hovered,
 // a flat Light face; disabled, the gradient whatever the pointer does; pressed, a flat face,
 // a darker outer frame p and highlight lines along the bottom and the right.
@@ -188,25 +164,6 @@ TEST(StylesRoundedTest, GradientFramedGradientOrFlatFaceInsideTheFrames) {
     b.r().Enabled = true;
     b.draw(StateDown);
     b.expectRings("pppppppp iiiHHHii iiiiiiii", "pi", {b.off(r.ShadowColor, -48), inner});
-}
-
-// As the default button the caption is drawn bold, laid out for the bold font, without a
-// repaint of its own; font, layout and RedrawAllowed are back afterwards.
-TEST(StylesRoundedTest, GradientFramedDefaultButtonCaptionIsBoldForTheDrawingOnly) {
-    StyleFixture b(GradientFramed, 75, 23, QStringLiteral("Default"));
-    const Rect layout = b.r().CaptionRect;
-    b.draw();
-    b.host.displayAsDefault = true;
-    const QImage asDefault = b.draw();
-    EXPECT_FALSE(b.host.surfaceFont.bold());
-    EXPECT_EQ(b.r().CaptionRect, layout);
-    EXPECT_TRUE(b.r().RedrawAllowed);
-    EXPECT_EQ(b.host.clears, 2);
-    // The very pixels of a button whose font is bold all along.
-    b.host.displayAsDefault = false;
-    b.host.surfaceFont.setBold(true);
-    LayoutCaption(b.c);
-    EXPECT_EQ(b.draw(), asDefault);
 }
 
 } // namespace
