@@ -70,6 +70,8 @@ class ChameleonButtonWidget : public QWidget {
     Q_PROPERTY(bool CheckBoxBehaviour READ CheckBoxBehaviour WRITE setCheckBoxBehaviour)
     Q_PROPERTY(bool Value READ Value WRITE setValue)
     Q_PROPERTY(QString Version READ Version STORED false)
+    // False while a form is designed (a designer's plugin sets it): not a property of the form.
+    Q_PROPERTY(bool userMode READ userMode WRITE setUserMode STORED false DESIGNABLE false)
 
   public:
     // The control's enumerations under their own names, for Designer's lists and uic's code.
@@ -261,6 +263,8 @@ class ChameleonButtonWidget : public QWidget {
     template <typename Handler>
     void guarded(Handler&& handler);
     void reportError(int number, const QString& description);
+    template <typename Set>
+    void designSafe(Set&& set);
     // True when the client point lies inside the window and its shape.
     bool insideShape(const QPoint& point) const;
     void setAccessKey(const QString& key);

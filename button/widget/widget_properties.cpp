@@ -25,120 +25,139 @@ PicturePtr pictureOf(const QPixmap& pixmap) {
 
 } // namespace
 
+// While a form is designed, a value the control refuses must not take the designer down with
+// it: the setter's error is reported through errorRaised and the property keeps its value. A
+// program's own writes (user mode, uic-made forms) get the setter's error thrown, as from
+// button().
+template <typename Set>
+void ChameleonButtonWidget::designSafe(Set&& set) {
+    if (userMode()) {
+        set();
+        return;
+    }
+    try {
+        set();
+    } catch (const qdct::NumberedError& e) {
+        reportError(e.number(), QString::fromStdString(e.description()));
+    }
+}
+
 void ChameleonButtonWidget::setBackColor(OleColor theCol) {
-    button().setBackColor(theCol);
+    designSafe([&] { button().setBackColor(theCol); });
 }
 void ChameleonButtonWidget::setBackOver(OleColor theCol) {
-    button().setBackOver(theCol);
+    designSafe([&] { button().setBackOver(theCol); });
 }
 void ChameleonButtonWidget::setForeColor(OleColor theCol) {
-    button().setForeColor(theCol);
+    designSafe([&] { button().setForeColor(theCol); });
 }
 void ChameleonButtonWidget::setForeOver(OleColor theCol) {
-    button().setForeOver(theCol);
+    designSafe([&] { button().setForeOver(theCol); });
 }
 void ChameleonButtonWidget::setMaskColor(OleColor theCol) {
-    button().setMaskColor(theCol);
+    designSafe([&] { button().setMaskColor(theCol); });
 }
 
 ChameleonButtonWidget::ButtonTypeValue ChameleonButtonWidget::ButtonType() const {
     return static_cast<ButtonTypeValue>(button_->ButtonType());
 }
 void ChameleonButtonWidget::setButtonType(ButtonTypeValue newValue) {
-    button().setButtonType(newValue);
+    designSafe([&] { button().setButtonType(newValue); });
 }
 
 void ChameleonButtonWidget::setCaption(const QString& newValue) {
-    button().setCaption(newValue);
+    designSafe([&] { button().setCaption(newValue); });
 }
 void ChameleonButtonWidget::setEnabled(bool newValue) {
-    button().setEnabled(newValue);
+    designSafe([&] { button().setEnabled(newValue); });
 }
 void ChameleonButtonWidget::setFont(const QFont& newFont) {
-    button().setFont(newFont);
+    designSafe([&] { button().setFont(newFont); });
 }
 void ChameleonButtonWidget::setFontBold(bool newValue) {
-    button().setFontBold(newValue);
+    designSafe([&] { button().setFontBold(newValue); });
 }
 void ChameleonButtonWidget::setFontItalic(bool newValue) {
-    button().setFontItalic(newValue);
+    designSafe([&] { button().setFontItalic(newValue); });
 }
 void ChameleonButtonWidget::setFontUnderline(bool newValue) {
-    button().setFontUnderline(newValue);
+    designSafe([&] { button().setFontUnderline(newValue); });
 }
 void ChameleonButtonWidget::setFontSize(int newValue) {
-    if (newValue < std::numeric_limits<std::int16_t>::min() ||
-        newValue > std::numeric_limits<std::int16_t>::max())
-        checked::overflow();
-    button().setFontSize(static_cast<std::int16_t>(newValue));
+    designSafe([&] {
+        if (newValue < std::numeric_limits<std::int16_t>::min() ||
+            newValue > std::numeric_limits<std::int16_t>::max())
+            checked::overflow();
+        button().setFontSize(static_cast<std::int16_t>(newValue));
+    });
 }
 void ChameleonButtonWidget::setFontName(const QString& newValue) {
-    button().setFontName(newValue);
+    designSafe([&] { button().setFontName(newValue); });
 }
 
 ChameleonButtonWidget::ColorSchemeValue ChameleonButtonWidget::ColorScheme() const {
     return static_cast<ColorSchemeValue>(button_->ColorScheme());
 }
 void ChameleonButtonWidget::setColorScheme(ColorSchemeValue newValue) {
-    button().setColorScheme(newValue);
+    designSafe([&] { button().setColorScheme(newValue); });
 }
 void ChameleonButtonWidget::setShowFocusRect(bool newValue) {
-    button().setShowFocusRect(newValue);
+    designSafe([&] { button().setShowFocusRect(newValue); });
 }
 void ChameleonButtonWidget::setMousePointer(int newPointer) {
-    button().setMousePointer(newPointer);
+    designSafe([&] { button().setMousePointer(newPointer); });
 }
 
 QPixmap ChameleonButtonWidget::MouseIcon() const {
     return pixmapOf(button_->MouseIcon());
 }
 void ChameleonButtonWidget::setMouseIcon(const QPixmap& newIcon) {
-    button().setMouseIcon(pictureOf(newIcon));
+    designSafe([&] { button().setMouseIcon(pictureOf(newIcon)); });
 }
 void ChameleonButtonWidget::setHandPointer(bool newValue) {
-    button().setHandPointer(newValue);
+    designSafe([&] { button().setHandPointer(newValue); });
 }
 void ChameleonButtonWidget::setSoftBevel(bool newValue) {
-    button().setSoftBevel(newValue);
+    designSafe([&] { button().setSoftBevel(newValue); });
 }
 
 QPixmap ChameleonButtonWidget::PictureNormal() const {
     return pixmapOf(button_->PictureNormal());
 }
 void ChameleonButtonWidget::setPictureNormal(const QPixmap& newPic) {
-    button().setPictureNormal(pictureOf(newPic));
+    designSafe([&] { button().setPictureNormal(pictureOf(newPic)); });
 }
 QPixmap ChameleonButtonWidget::PictureOver() const {
     return pixmapOf(button_->PictureOver());
 }
 void ChameleonButtonWidget::setPictureOver(const QPixmap& newPic) {
-    button().setPictureOver(pictureOf(newPic));
+    designSafe([&] { button().setPictureOver(pictureOf(newPic)); });
 }
 
 ChameleonButtonWidget::PicturePositionValue ChameleonButtonWidget::PicturePosition() const {
     return static_cast<PicturePositionValue>(button_->PicturePosition());
 }
 void ChameleonButtonWidget::setPicturePosition(PicturePositionValue newPicPos) {
-    button().setPicturePosition(newPicPos);
+    designSafe([&] { button().setPicturePosition(newPicPos); });
 }
 void ChameleonButtonWidget::setUseMaskColor(bool newValue) {
-    button().setUseMaskColor(newValue);
+    designSafe([&] { button().setUseMaskColor(newValue); });
 }
 void ChameleonButtonWidget::setUseGreyscale(bool newValue) {
-    button().setUseGreyscale(newValue);
+    designSafe([&] { button().setUseGreyscale(newValue); });
 }
 
 ChameleonButtonWidget::SpecialEffectValue ChameleonButtonWidget::SpecialEffect() const {
     return static_cast<SpecialEffectValue>(button_->SpecialEffect());
 }
 void ChameleonButtonWidget::setSpecialEffect(SpecialEffectValue newValue) {
-    button().setSpecialEffect(newValue);
+    designSafe([&] { button().setSpecialEffect(newValue); });
 }
 void ChameleonButtonWidget::setCheckBoxBehaviour(bool newValue) {
-    button().setCheckBoxBehaviour(newValue);
+    designSafe([&] { button().setCheckBoxBehaviour(newValue); });
 }
 void ChameleonButtonWidget::setValue(bool newValue) {
-    button().setValue(newValue);
+    designSafe([&] { button().setValue(newValue); });
 }
 
 } // namespace chameleon

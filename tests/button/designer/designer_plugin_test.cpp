@@ -42,6 +42,14 @@ TEST(DesignerPluginTest, OffersAWorkingButtonUnderQuillmar) {
     QSignalSpy clicks(button.get(), SIGNAL(Click()));
     QTest::mouseClick(button.get(), Qt::LeftButton, {}, QPoint(10, 10));
     EXPECT_EQ(clicks.count(), 1);
+
+    // In a form being designed, a value the control refuses, typed into the property editor,
+    // is reported, not thrown.
+    button->setProperty("userMode", false);
+    QSignalSpy errors(button.get(), SIGNAL(errorRaised(int, QString)));
+    EXPECT_NO_THROW(button->setProperty("MousePointer", 70000));
+    EXPECT_EQ(errors.count(), 1);
+    EXPECT_EQ(button->property("MousePointer").toInt(), 0);
 }
 
 // What a form file says of a button, as Designer writes it, and what the property reads then.
