@@ -1,6 +1,6 @@
 // Caption layout and access key: where the caption and a picture go for each PicturePosition,
-// word wrapping, and the access key handed to the host. Text geometry is compared with the
-// metrics of the same font, so the tests hold for any font the machine picks.
+// word wrapping, and the access key. Text geometry is compared with the metrics of the same
+// font, so the tests hold for any font the machine picks.
 #include "button/model/derived.h"
 #include "tests/button/model/recording_host.h"
 
@@ -107,11 +107,6 @@ TEST_F(CaptionLayoutTest, AccessKeyRules) {
     // clang-format on
     for (auto [caption, key] : cases)
         EXPECT_EQ(accessKeyOf(QString::fromUtf8(caption)), QString::fromUtf8(key)) << caption;
-    for (auto [caption, key] : {std::pair{"E&xit", "x"}, {"None", ""}}) {
-        c.r.Caption = QString::fromUtf8(caption);
-        SetAccessKey(c);
-        EXPECT_EQ(host.accessKeys, QString::fromUtf8(key));
-    }
 }
 
 } // namespace
