@@ -62,8 +62,7 @@ class CutJobTest : public ::testing::Test {
 };
 
 TEST_F(CutJobTest, WritesExactlyTotalBytesInBlocksWithProgressAfterEach) {
-    // Source bytes, sectors, progress after each block; each cut overwrites the longer output
-    // before it, whose bytes past TotalBytes must go.
+    // Source bytes, sectors, progress per block; each cut overwrites the longer output before it.
     const std::tuple<std::size_t, double, std::vector<int>> cases[] = {
         {10000, 4, {4096, 8192}},       // only the source's first TotalBytes
         {5000, 3, {4096, 6144}},        // zero padding, a last block of 2048

@@ -104,8 +104,7 @@ TEST_F(Form1Test, StartCuttingCopiesTheSectorsWithProgressAndIgnoresASecondStart
     EXPECT_TRUE(bothFilesClosed() && dialogs.errors.empty());
 }
 
-// Each error that stops the cut is shown with its number and description; the window stays,
-// both files are closed, and the next cut runs.
+// Each error that stops a cut is shown; the window stays, both files close, the next cut runs.
 TEST_F(Form1Test, ErrorsThatStopTheCutAreShownAndTheWindowGoesOn) {
     std::optional<FileSizeLimit> limit;
     const std::pair<std::function<void()>, int> cases[] = {

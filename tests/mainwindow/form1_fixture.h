@@ -83,8 +83,7 @@ class Form1Test : public ::testing::Test {
     void click(int n) { click(button(n)); }
     QString path(const char* name) const { return QString::fromStdString(dir.file(name)); }
 
-    // Browses to a source of Option1's size (its first MiB patterned) and to `output`, and
-    // asks for `sectors` with `option`'s preset.
+    // Browses to a source of Option1's size and to `output`; asks for `sectors` with `option`.
     void prepareCut(const QString& output, int sectors, int option = 1) {
         makeImage(path("source.ISO"), kOption1Bytes, 1 << 20);
         dialogs.answers = {path("source.ISO"), output};

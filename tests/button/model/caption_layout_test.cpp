@@ -38,8 +38,7 @@ struct CaptionLayoutTest : ::testing::Test {
 };
 
 TEST_F(CaptionLayoutTest, EachPicturePositionSharesTheButtonWithA16PixelPicture) {
-    // On a 75 by 50 button: where measuring starts, what centring takes off the free space
-    // besides the text, and where the picture goes relative to the centred caption.
+    // On 75 x 50: where measuring starts, what centring takes off, where the picture goes.
     struct Case {
         int position, left, top, offW, offH;
         QPoint (*picture)(const Rect& caption);

@@ -10,9 +10,8 @@
 namespace chameleon::testing {
 namespace {
 
-// A 20 x 10 button captures a marked container: collapsed to height 0 with the guard up while
-// messages run (a nested capture is skipped), copied, restored. Whatever fails, the backdrop
-// stays and the height comes back.
+// A 20 x 10 button captures a marked container: height 0 and the guard up while messages run (a
+// nested capture skipped), copied, restored. Whatever fails, backdrop and height stay as they were.
 TEST(CaptureTest, CollapsesCopiesAndRestoresWhateverFails) {
     enum Failure { None, NoBackdrop, Unreadable, Throwing };
     for (const Failure failure : {None, NoBackdrop, Unreadable, Throwing}) {

@@ -50,8 +50,7 @@ PropertyBag bagOf(const Entries& entries) {
 
 struct PropertiesTest : ::testing::Test, ShownButtonFixture {};
 
-// The store itself: keys matched without case, and reads that convert or are refused naming
-// their key. Its JSON form is checked on the shipped data, malformed stores by the fuzz loop.
+// The store itself: keys matched without case, reads that convert or are refused naming the key.
 TEST(PropertyBagTest, KeysMatchWithoutCaseAndReadsConvertOrRefuseNamingTheKey) {
     const Stored entries[] = {
         {"_extentx", 1402},          {"btype", 3},   {"tx", QString("Quit")}, {"BTYPE", 4},
@@ -333,9 +332,8 @@ TEST(StoreLimits, PicturesAndFontsTooLargeToDrawAreRefused) {
     EXPECT_TRUE(host.notices.empty());
 }
 
-// A configured button's store, mutated a few thousand times with a fixed seed: numbers turned
-// into extremes, bytes flipped, the text cut short. Every store either loads, draws in each
-// look, saves and loads again, or is refused with a numbered error.
+// A configured button's store mutated thousands of times (extreme numbers, flipped bytes, cut
+// text) either loads, draws in each look, saves and loads again, or is refused with a number.
 TEST(StoreLimits, MutatedStoresLoadDrawAndSaveOrAreRefused) {
     TestHost host(60, 24);
     chameleonButton source(host, host);

@@ -30,8 +30,7 @@ std::pair<QImage, QImage> surfaceAndQtDrawn(QSize size, const QRect& box, const 
     return {surface, expected};
 }
 
-// Lines of varied width, some wrapping at 60 px, with access keys, literal ampersands, an "&"
-// before a line break and empty lines.
+// Lines of varied width wrapping at 60 px, with access keys, "&&", a last "&" and empty lines.
 QString manyLines(int lines) {
     static const char* const kLines[] = {"&Start Cutting", "", "Wo&&AV &x ij", "AVAV&", "&a\t&b"};
     QString text;

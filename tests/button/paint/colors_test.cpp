@@ -40,8 +40,7 @@ TEST(ColorsTest, OffsetColor) {
     EXPECT_THROW(OffsetColor(false, 0x800000, INT32_MAX / 2, true), qdct::NumberedError);
 }
 
-// Face, light, highlight, shadow, dark shadow, text, text over, hot frame, hot fill, mask value,
-// gradient base.
+// Face, light, highlight, shadow, dark shadow, text, over, hot frame, hot fill, mask, base.
 using Derived = std::array<Rgb, 11>;
 
 Derived apply(int scheme, bool soft, OleColor back, OleColor mask,

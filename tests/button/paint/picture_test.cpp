@@ -155,9 +155,8 @@ TEST_F(PictureTest, IconsAreComposedOnTheMaskColour) {
     expectRow(1, {Blue, Face, rgb(224, 224, 224), Face});
 }
 
-// The picture is drawn at (10, 10) shifted by the state: a silver (transparent) border, a light
-// ring and a red core; PictureOver has a green core. Each case gives the diagonal pixels
-// (9, 9) to (16, 16): picture at +0 reads "..LRRL..", at +1 "...LRRL.".
+// Drawn at (10, 10) shifted by the state: a silver border, a light ring and a red core (green in
+// PictureOver); each case gives pixels (9, 9) to (16, 16): "..LRRL.." at +0, "...LRRL." at +1.
 TEST_F(PictureTest, DrawPictureChoosesPictureShiftAndColoursPerState) {
     struct Case {
         const char* name;

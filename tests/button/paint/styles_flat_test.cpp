@@ -101,11 +101,9 @@ TEST(StylesFlatTest, TransparentCopiesTheBackdropInsteadOfTheFace) {
     b.expectPixels({{39, 9, rgb(117, 90, 77)}, {40, 9, b.r().FaceColor}, {0, 10, b.r().FaceColor}});
 }
 
-// Redraw's choices of look. Focus, drawn or not, changes nothing of a disabled button (even the
-// default one). An enabled one shows it only with ShowFocusRect, and only in the styles that mark
-// it; the ClassicBevel drawn enabled is the default button, the only one of its style that does.
-// FaceOnly and the values outside 1 to 14 show the face alone in every drawing, without even the
-// caption.
+// Redraw's looks. Focus changes nothing of a disabled button (even the default one); an enabled
+// one shows it only with ShowFocusRect in the styles that mark it (of ClassicBevel, only the
+// default button). FaceOnly and values outside 1 to 14 show the bare face in every drawing.
 TEST(RedrawTest, FocusMarksAndTheFaceOnlyLooks) {
     for (std::int32_t type = -1; type <= 15; ++type) {
         for (const bool enabled : {true, false}) {

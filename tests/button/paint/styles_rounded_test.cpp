@@ -100,8 +100,7 @@ TEST(StylesRoundedTest, RoundedBevelRingsAndTheChangeOfGradientBase) {
 }
 
 // d the dark frame, c its lifted corners, f the lifted face, p the pressed face. The focus box
-// frames the caption in both looks; the pressed caption is drawn directly, in TextOverColor
-// (not TextColor) though the pointer is elsewhere, leaving the caption mode alone.
+// frames the caption in both looks; pressed, the caption is in TextOverColor, its mode kept.
 TEST(StylesRoundedTest, DoubleFrameFramesFocusBoxAndThePressedCaption) {
     StyleFixture b(DoubleFrame, 75, 23, QStringLiteral("WWW"));
     b.useScheme(SchemeClassic);
