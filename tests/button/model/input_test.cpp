@@ -20,11 +20,9 @@ using I = std::int16_t;
 
 using Shown = testing::ShownButtonFixture;
 
-// Plays notifications written as words; a number ending a word is its Button or KeyCode
-// (press1, release1, move0, keydown32, keyup32, click, dblclick, access, focus, blur,
-// ambient, tick). Set-up words: disable, checkbox, over and away (the pointer is or is not
-// over the window), reset (the counters), right (the MouseDown handler turns Button into 2),
-// swallow (the KeyDown handler sets KeyCode to 0).
+// Plays notifications as words, a number ending a word being its Button or KeyCode. Set-up
+// words: disable, checkbox, over and away (the pointer), reset (the counters), right (the
+// MouseDown handler turns Button into 2), swallow (the KeyDown handler sets KeyCode to 0).
 void play(Shown& s, const std::string& words) {
     using Step = std::function<void(Shown&, I)>;
     static const std::map<std::string, Step> steps = {
@@ -57,12 +55,9 @@ void play(Shown& s, const std::string& words) {
     }
 }
 
-struct InputTest : ::testing::Test, Shown {
-    void play(const std::string& words) { chameleon::play(*this, words); }
-};
+struct InputTest : ::testing::Test, Shown {};
 
-// A run of notifications and what it leaves: Clicks, drawings, the state last drawn,
-// MouseOver and MouseOut events, and whether OverTimer still polls.
+// A run of notifications and the Clicks, drawings, state, MouseOvers, MouseOuts and polling left.
 struct RunCase {
     const char* words;
     int clicks, clears;
@@ -112,13 +107,13 @@ TEST_F(InputTest, ClicksDrawingsAndHoverFollowTheTransitionTable) {
 }
 
 TEST_F(InputTest, CheckBoxTogglesOnEveryClickSourceWithoutNotice) {
-    play("checkbox reset press1 release1 click");
+    play(*this, "checkbox reset press1 release1 click");
     EXPECT_TRUE(r().Value);
     EXPECT_EQ(r().LastState, StateDown); // stays down while checked
-    play("keydown32 keyup32");
+    play(*this, "keydown32 keyup32");
     EXPECT_FALSE(r().Value);
     EXPECT_EQ(r().LastState, StateUp);
-    play("access");
+    play(*this, "access");
     EXPECT_TRUE(r().Value);
     EXPECT_EQ(count("Click"), 3);
     EXPECT_TRUE(host.notices.empty());

@@ -10,6 +10,7 @@
 #include <QImage>
 #include <algorithm>
 #include <functional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -35,14 +36,13 @@ class TestHost : public ButtonSurface, public ButtonHost {
     QFont surfaceFont, ambFont;
     std::int16_t pointer = 0;
     PicturePtr icon, hand; // the custom pointer and what handCursor() returns
-    bool surfaceEnabled = true, userMode = true, displayAsDefault = false;
-    bool pointerOver = false, timerRunning = false;
+    bool surfaceEnabled = true, displayAsDefault = false;
+    bool pointerOver = false, timerRunning = false, containerThrows = false;
     QString accessKeys, displayName = QStringLiteral("chameleonButton1");
     int clears = 0, repaints = 0, messagePumps = 0;
     QRegion shape;
     std::vector<std::string> notices, events; // events: "Click", "MouseDown 1 0 3 4", ...
     std::vector<int> clearsAtNotice;          // the clears counter at each notice
-    std::vector<QString> keystrokes;
     std::vector<std::int32_t> heightChanges;
     std::function<void(I&, I&, float&, float&)> onMouseDown;
     std::function<void(I&, I&)> onKeyDown;
@@ -65,9 +65,9 @@ class TestHost : public ButtonSurface, public ButtonHost {
     void setHeightTwips(std::int32_t twips) override { heightChanges.push_back(twips); }
     QString ambientDisplayName() const override { return displayName; }
     QFont ambientFont() const override { return ambFont; }
-    bool ambientUserMode() const override { return userMode; }
     bool ambientDisplayAsDefault() const override { return displayAsDefault; }
     QImage grabContainerBehind(std::int32_t w, std::int32_t h) override {
+        if (containerThrows) throw std::runtime_error("no container");
         return containerPixels.isNull() ? QImage() : containerPixels.copy(0, 0, w, h);
     }
     void propertyChanged(const char* key) override {
@@ -92,7 +92,6 @@ class TestHost : public ButtonSurface, public ButtonHost {
     bool isPointerOverWindow() const override { return pointerOver; }
     void startOverTimer() override { timerRunning = true; }
     void stopOverTimer() override { timerRunning = false; }
-    void sendKeys(const QString& keys) override { keystrokes.push_back(keys); }
     void processPendingMessages() override {
         ++messagePumps, onProcessMessages ? onProcessMessages() : void();
     }
@@ -107,6 +106,11 @@ class TestHost : public ButtonSurface, public ButtonHost {
         if (handler) handler();
     }
 };
+
+// A plain RGB value as Qt's pixel value.
+inline QRgb qrgb(Rgb c) {
+    return qRgb(redOf(c), greenOf(c), blueOf(c));
+}
 
 // A size x size red bitmap (or icon) with its HIMETRIC size at 96 dpi.
 inline PicturePtr picture(int size = 8, Picture::Kind kind = Picture::Bitmap) {

@@ -23,10 +23,6 @@ constexpr Rgb kFace = 0xC0C0C0, kLight = 0xDFDFDF, kHighlight = 0xFFFFFF, kShado
 constexpr Rgb kLighter = 0xE8E8E8, kDarker = 0x989898, kGradientDarker = 0xC8C8C8;
 constexpr Rgb kText = 0x0000FF, kTextOver = 0x00FF00;
 
-QRgb qrgb(Rgb c) {
-    return qRgb(redOf(c), greenOf(c), blueOf(c));
-}
-
 struct CaptionTest : ::testing::Test {
     TestHost host{75, 23};
     Control c{host, host};
@@ -42,10 +38,7 @@ struct CaptionTest : ::testing::Test {
         ApplyColorScheme(c);
         c.r.TextColor = kText;
         c.r.TextOverColor = kTextOver;
-        layout("WM#");
-    }
-    void layout(const char* caption) {
-        c.r.Caption = QString::fromUtf8(caption);
+        c.r.Caption = QStringLiteral("WM#");
         LayoutCaption(c);
     }
     // Draws on the surface through a face gathered from the record, in the record's colours.
@@ -70,10 +63,9 @@ struct CaptionTest : ::testing::Test {
 };
 
 TEST_F(CaptionTest, EachModeAndEffectDrawsItsCopiesInOrder) {
-    // Mode, type, SpecialEffect, the text outputs (offset from CaptionRect, colour), and hover,
-    // the state and a custom scheme. The shaded modes (3 to 7) never draw the effect copies; 5
-    // is 0xF0F0F0 shaded by -104; any other mode draws nothing. A hovered FlatHighlight's
-    // copies sit on its hover fill 0x404040 - 40, only when up and not custom.
+    // Mode, type, SpecialEffect, the text outputs (offset, colour), hover, state and scheme. The
+    // shaded modes (3 to 7) never draw the effect copies; unknown modes draw nothing. A hovered
+    // FlatHighlight's copies sit on its hover fill 0x404040 - 40, only when up and not custom.
     struct Case {
         std::uint8_t mode;
         std::int32_t type, effect;
@@ -82,6 +74,7 @@ TEST_F(CaptionTest, EachModeAndEffectDrawsItsCopiesInOrder) {
         std::uint8_t state = StateUp;
         std::int32_t scheme = SchemeClassic;
     };
+    const Draws customOver = {{1, kDarker}, {0, kTextOver}};
     const Case cases[] = {
         {CaptionUp, ClassicBevel, 0, {{0, kText}}},
         {CaptionUp, ClassicBevel, -1, {{0, kText}}},
@@ -104,18 +97,9 @@ TEST_F(CaptionTest, EachModeAndEffectDrawsItsCopiesInOrder) {
         {9, ClassicBevel, EffectEmbossed, {}},
         {CaptionOver, FlatHighlight, EffectShadow, {{1, 0x181818}, {0, kTextOver}}, true},
         {CaptionDown, FlatHighlight, EffectShadow, {{2, kDarker}, {1, kTextOver}}, true, StateDown},
-        {CaptionOver,
-         FlatHighlight,
-         EffectShadow,
-         {{1, kDarker}, {0, kTextOver}},
-         true,
-         StateUp,
-         SchemeCustom}};
+        {CaptionOver, FlatHighlight, EffectShadow, customOver, true, StateUp, SchemeCustom}};
     const PixelSet mask = textMask();
     ASSERT_FALSE(mask.empty());
-    for (auto [x, y] : mask)
-        ASSERT_TRUE(x >= c.r.CaptionRect.left && x < c.r.CaptionRect.right &&
-                    y >= c.r.CaptionRect.top && y < c.r.CaptionRect.bottom);
     const Rgb hotFill = c.r.HotFillColor;
     for (const Case& k : cases) {
         SCOPED_TRACE(::testing::Message() << "case " << (&k - cases));

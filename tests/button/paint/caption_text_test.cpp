@@ -18,8 +18,19 @@ QFont captionFont() {
     return f;
 }
 
-// Lines of varied width, some wrapping at 60 px, with access keys, literal ampersands, an "&"
-// before a line break and empty lines.
+// A white surface of size, and a copy with text drawn in black by Qt's own drawText.
+std::pair<QImage, QImage> surfaceAndQtDrawn(QSize size, const QRect& box, const QString& text) {
+    QImage surface(size, QImage::Format_RGB32);
+    surface.fill(Qt::white);
+    QImage expected = surface.copy();
+    QPainter p(&expected);
+    p.setFont(captionFont());
+    p.setPen(Qt::black);
+    p.drawText(box, kFlags, text);
+    return {surface, expected};
+}
+
+// Lines of varied width wrapping at 60 px, with access keys, "&&", a last "&" and empty lines.
 QString manyLines(int lines) {
     static const char* const kLines[] = {"&Start Cutting", "", "Wo&&AV &x ij", "AVAV&", "&a\t&b"};
     QString text;
@@ -36,16 +47,8 @@ TEST(CaptionTextTest, ManyLinesDrawAsQtDrawsTheWholeText) {
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.lines << " lines from " << c.top);
         const QString text = manyLines(c.lines);
-        QImage surface(75, 40, QImage::Format_RGB32);
-        surface.fill(Qt::white);
-        QImage expected = surface.copy();
         const QRect box(4, c.top, 60, 2000 * 13);
-        {
-            QPainter p(&expected);
-            p.setFont(captionFont());
-            p.setPen(Qt::black);
-            p.drawText(box, kFlags, text);
-        }
+        auto [surface, expected] = surfaceAndQtDrawn({75, 40}, box, text);
         drawCaptionTextAt(surface, captionFont(),
                           Rect{box.left(), box.top(), box.right() + 1, box.bottom() + 1}, text, 0);
         EXPECT_EQ(surface, expected);
@@ -55,14 +58,7 @@ TEST(CaptionTextTest, ManyLinesDrawAsQtDrawsTheWholeText) {
 TEST(CaptionTextTest, FourHundredThousandAmpersandsOnTwoHundredThousandLines) {
     QString text;
     for (int i = 0; i < 200000; ++i) text += QStringLiteral("&o&k\n");
-    QImage surface(75, 23, QImage::Format_RGB32);
-    surface.fill(Qt::white);
-    QImage expected = surface.copy();
-    {
-        QPainter p(&expected);
-        p.setFont(captionFont());
-        p.drawText(QRect(8, 2, 59, 200), kFlags, text.left(5 * 20));
-    }
+    auto [surface, expected] = surfaceAndQtDrawn({75, 23}, QRect(8, 2, 59, 200), text.left(5 * 20));
     drawCaptionTextAt(surface, captionFont(), Rect{8, 2, 67, 2 + 13 * 200000}, text, 0);
     EXPECT_EQ(surface, expected);
 }

@@ -20,10 +20,8 @@ constexpr Rgb SystemHighlight = rgb(10, 36, 106);
 constexpr Rgb SystemHotFill = rgb(179, 187, 208); // LightenColor(SystemHighlight, 176)
 
 TEST(ColorsTest, OffsetColor) {
-    // Colour, offset, proportional, SoftBevel, result. The proportional form scales only blue
-    // (128 + (128 * 48) \ 192 = 160; 200 - (200 * 64) \ 192 = 134); channels are clamped by the
-    // direction of the move only; SoftBevel halves the offset truncating toward zero
-    // (31 -> 15, -1 -> 0, 47 -> 23, -104 -> -52), in both forms.
+    // Colour, offset, proportional, SoftBevel, result. The proportional form scales only blue;
+    // channels clamp by the direction of the move; SoftBevel halves the offset toward zero.
     const std::tuple<Rgb, std::int32_t, bool, bool, Rgb> cases[] = {
         {0xC8D0D4, 31, false, false, 0xE7EFF3},  {0xFFFFFF, 47, false, false, 0xFFFFFF},
         {0x000000, -64, false, false, 0x000000}, {0x808080, 48, false, false, 0xB0B0B0},
@@ -42,8 +40,7 @@ TEST(ColorsTest, OffsetColor) {
     EXPECT_THROW(OffsetColor(false, 0x800000, INT32_MAX / 2, true), qdct::NumberedError);
 }
 
-// Face, light, highlight, shadow, dark shadow, text, text over, hot frame, hot fill, mask value,
-// gradient base.
+// Face, light, highlight, shadow, dark shadow, text, over, hot frame, hot fill, mask, base.
 using Derived = std::array<Rgb, 11>;
 
 Derived apply(int scheme, bool soft, OleColor back, OleColor mask,
@@ -63,9 +60,8 @@ TEST(ColorsTest, EverySchemeDerivesItsColours) {
     const Derived system = {0xC8D0D4, 0xC8D0D4,        0xFFFFFF,      0x808080, 0x404040, 0,
                             0,        SystemHighlight, SystemHotFill, 0,        0xF8FFFF};
     for (int scheme : {0, 1, 5, -1}) EXPECT_EQ(apply(scheme, false, 0x0000FF, 0), system) << scheme;
-    // Custom derives from BackColor (a system index gives that system colour), softened by
-    // SoftBevel; classic ignores the colour properties and SoftBevel but translates the mask;
-    // container reads the parent's colours (0x808080 on 0x00FF00).
+    // Custom derives from BackColor (a system index gives that colour), softened by SoftBevel;
+    // classic ignores the colours and SoftBevel but maps the mask; container reads the parent.
     EXPECT_EQ(apply(SchemeCustom, false, 0x808080, 0),
               (Derived{0x808080, 0x9F9F9F, 0xAFAFAF, 0x404040, 0, 0x0000FF, 0xFF0000, 0, 0x808080,
                        0, 0xB0B0B0}));

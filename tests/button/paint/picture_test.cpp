@@ -18,10 +18,6 @@ constexpr Rgb Silver = 0xC0C0C0; // the mask colour
 constexpr Rgb Face = 0x336699;   // what the surface is filled with
 constexpr Rgb Red = 0x0000FF, Green = 0x00FF00, Blue = 0xFF0000, White = 0xFFFFFF;
 
-QRgb qrgb(Rgb c) {
-    return qRgb(redOf(c), greenOf(c), blueOf(c));
-}
-
 // A bitmap from its pixels, row by row.
 PicturePtr bitmap(int w, int h, const std::vector<Rgb>& pixels) {
     QImage img(w, h, QImage::Format_RGB32);
@@ -57,14 +53,12 @@ struct PictureTest : ::testing::Test {
         MeasurePicture(c);
         c.r.PictureX = c.r.PictureY = 10;
     }
-    // Draws picture at (x, y) in own colours (solid < 0) or as a silhouette.
     void draw(const PicturePtr& p, int x, int y, int w, int h, bool useMask = true,
               std::int32_t solid = -1, bool darkOnly = false, bool grey = false,
               bool blend = false) {
         DrawMaskedPicture(host.image, x, y, w, h, *p, Silver, solid, darkOnly, grey, blend,
                           useMask);
     }
-    // DrawPicture through a face gathered from the record, as Redraw does.
     void drawPicture(std::uint8_t mode) {
         const ButtonFace face = faceFor(c, c.r.LastState);
         Drawing d(host.image, face);
@@ -140,8 +134,7 @@ TEST_F(PictureTest, GreyscaleBlendAndSilhouettes) {
     draw(bitmap(2, 1, {0, rgb(255, 100, 10)}), 0, 1, 2, 1, true, -1, false, false, true);
     expectRow(1, {rgb(0x99 / 3, 0x66 / 3, 0x33 / 3),
                   rgb((510 + 0x99) / 3, (200 + 0x66) / 3, (20 + 0x33) / 3)});
-    // Silhouettes: DarkOnly keeps a red + green + blue of 384 and drops 385; the mask colour
-    // is never drawn; Greyscale and Blend do not apply.
+    // Silhouettes: DarkOnly keeps r + g + b = 384, drops 385; never the mask, grey or blend.
     const PicturePtr shades = bitmap(4, 1, {0x808080, rgb(128, 128, 129), Silver, White});
     draw(shades, 0, 2, 4, 1, true, Green, true, true, true);
     draw(shades, 0, 3, 4, 1, true, 0);
@@ -155,21 +148,15 @@ TEST_F(PictureTest, IconsAreComposedOnTheMaskColour) {
     img.setPixelColor(1, 0, QColor(0, 0, 0, 0));
     img.setPixelColor(2, 0, QColor(255, 255, 255, 128));
     const PicturePtr icon = makePicture(img, Picture::Icon);
-    // Drawn one pixel wider than the icon: beyond it lies the canvas. Half-transparent white
-    // on silver: (255 * 128 + 192 * 127 + 127) / 255 = 224.
+    // One pixel wider than the icon; half-transparent white on silver gives 224.
     draw(icon, 0, 0, 4, 1, false);
     draw(icon, 0, 1, 4, 1, true);
     expectRow(0, {Blue, Silver, rgb(224, 224, 224), Silver});
     expectRow(1, {Blue, Face, rgb(224, 224, 224), Face});
 }
 
-// The picture is drawn at (10, 10) shifted by the state: a silver (transparent) border, a light
-// ring and a red core; PictureOver has a green core. Each case gives the diagonal pixels
-// (9, 9) to (16, 16): picture at +0 reads "..LRRL..", at +1 "...LRRL.".
-//   10 11 12 13 14 15
-//    .  .  .  .  .  .
-//    .  L  L  L  L  .
-//    .  L  R  R  L  .
+// Drawn at (10, 10) shifted by the state: a silver border, a light ring and a red core (green in
+// PictureOver); each case gives pixels (9, 9) to (16, 16): "..LRRL.." at +0, "...LRRL." at +1.
 TEST_F(PictureTest, DrawPictureChoosesPictureShiftAndColoursPerState) {
     struct Case {
         const char* name;
@@ -201,9 +188,8 @@ TEST_F(PictureTest, DrawPictureChoosesPictureShiftAndColoursPerState) {
         {"shadow down", ClassicBevel, 1, false, false, false, 7, "...LRRL-"},
         {"PictureOver down: no effect", ClassicBevel, 1, false, true, false, 3, "...LGGL."},
         {"shadow on the gradient base", RoundedGradient, 0, false, false, false, 3, "..LRRLc."}};
-    // '.' face, L light ring 0xFAFAFA, R red, G green, g grey red, l b ring and red washed out,
-    // S shadow, H highlight, f shadow + 13, + - the classic face 0xC0C0C0 +-40, c the gradient
-    // base 0xF0F0F0 - 40.
+    // g grey red, l b ring and red washed out, f shadow + 13, + - the classic face +-40, c the
+    // gradient base 0xF0F0F0 - 40.
     const std::map<char, Rgb> legend = {
         {'.', Face},     {'L', 0xFAFAFA}, {'R', Red},      {'G', Green}, {'g', 0x4C4C4C},
         {'l', 0xB7C8D9}, {'b', 0x1122DD}, {'S', 0x808080}, {'H', White}, {'f', 0x8D8D8D},

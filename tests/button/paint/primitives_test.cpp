@@ -1,7 +1,10 @@
 // The drawing primitives pixel by pixel on a bare image: fill and frame extents, lines without
 // their end pixel and with the platform's tie rule, the two-pixel ellipse outline, single
-// pixels and the inverting dotted focus box. The bevel is checked through the styles.
+// pixels and the inverting dotted focus box. The bevel is checked through the styles. Also the
+// window shapes: which pixels of the client rectangle each ButtonType keeps.
 #include "button/paint/primitives.h"
+#include "button/paint/shape.h"
+#include "button/paint/styles.h"
 #include "common/numbered_error.h"
 
 #include <QRandomGenerator>
@@ -10,6 +13,7 @@
 #include <set>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace chameleon {
 namespace {
@@ -138,6 +142,22 @@ TEST_F(PrimitivesTest, OvalIsFilledInsideATwoPixelOutline) {
     PaintOval(s, 0, 0, 4, 3, A, B);
     PaintOval(s, 0, 0, 0, 3, C, C); // empty box: nothing
     EXPECT_EQ(grid(), ".AA.\nAAAA\n.AA.\n");
+}
+
+TEST(ShapeTest, PixelsEachTypeCutsFromA75By23Button) {
+    const std::vector<QPoint> rounded = {{0, 0},  {1, 0},  {0, 1},  {73, 0},  {74, 0},  {74, 1},
+                                         {0, 22}, {1, 22}, {0, 21}, {73, 22}, {74, 22}, {74, 21}};
+    const std::vector<QPoint> corners = {{0, 0}, {74, 0}, {0, 22}, {74, 22}};
+    for (std::int32_t type = -1; type <= 15; ++type) {
+        const bool round = type == RoundedBevel || type == RoundedGradient;
+        const bool square = type == OutlinedBevel || type == GradientFramed;
+        std::vector<QPoint> cut = round ? rounded : square ? corners : std::vector<QPoint>{};
+        if (type == DoubleFrame) cut = {{74, 0}, {0, 22}};
+        QRegion expected(0, 0, 75, 23);
+        for (const QPoint p : cut) expected -= QRegion(p.x(), p.y(), 1, 1);
+        if (type == Oval) continue;
+        EXPECT_EQ(shapeRegionFor(type, 75, 23), expected) << type;
+    }
 }
 
 } // namespace

@@ -103,10 +103,9 @@ TEST(ScaleTest, TheCaptionAt2xHasTheGlyphsOfALabelAt2x) {
     label.render(&peer, {}, {}, QWidget::DrawChildren);
 
     const QRect box(2 * caption.left, 2 * caption.top, peer.width(), peer.height());
-    const QRgb face =
-        qRgb(redOf(f.r().FaceColor), greenOf(f.r().FaceColor), blueOf(f.r().FaceColor));
     // The same glyph pixels; the 1x caption doubled would differ wherever a stem is thin.
-    EXPECT_EQ(inkOf(button, box, face), inkOf(peer, peer.rect(), qRgb(255, 255, 255)));
+    EXPECT_EQ(inkOf(button, box, qrgb(f.r().FaceColor)),
+              inkOf(peer, peer.rect(), qRgb(255, 255, 255)));
 }
 
 } // namespace

@@ -71,9 +71,6 @@ struct StyleFixture {
     // k lies k pixels in); spaces are ignored and '.' skips a probe. The probes run clockwise
     // from the top-left corner, the side ones at x = 10 or y = 10. F, L, H, S and D are the
     // scheme's face and edge colours; other letters name the colours given, in order.
-    //   0 . 1 . . 2
-    //   7         3
-    //   6 . 5 . . 4
     void expectRings(std::string_view pattern, std::string_view letters = {},
                      std::initializer_list<Rgb> colors = {}) const {
         const std::string names = std::string(letters) + "FLHSD";

@@ -1,15 +1,15 @@
 // The straight-edged styles at the pixels that tell their looks apart: each bevel's rings, the
 // classic bevel's default-button frame, the flat styles' hover edges and fills, and the
-// transparent style's backdrop. Buttons are 75 x 23 without a caption.
+// transparent style's backdrop (buttons 75 x 23 without a caption); and the styles that draw only
+// the face and the focus marks a disabled button must never show.
 #include "tests/button/paint/style_fixture.h"
 
 namespace chameleon::testing {
 namespace {
 
-// Drawings in the looks given (u up, d down, x disabled, the same whatever the state) and their
-// four outer rings (see expectRings) in the classic palette. Besides the scheme's letters: l the
-// thick edge's light OffsetColor(Light, 8), h and f the hover frame and fill, w the pressed
-// hover fill LightenColor(HotFrame, 128).
+// Looks (u up, d down, x disabled, the same whatever the state) and their four outer rings in
+// the classic palette: l the thick light OffsetColor(Light, 8), h and f the hover frame and
+// fill, w the pressed hover fill LightenColor(HotFrame, 128).
 struct RingCase {
     std::int32_t type;
     const char* looks;
@@ -99,6 +99,39 @@ TEST(StylesFlatTest, TransparentCopiesTheBackdropInsteadOfTheFace) {
     b.r().Backdrop = backdrop.copy(0, 0, 40, 10);
     b.draw();
     b.expectPixels({{39, 9, rgb(117, 90, 77)}, {40, 9, b.r().FaceColor}, {0, 10, b.r().FaceColor}});
+}
+
+// Redraw's looks. Focus changes nothing of a disabled button (even the default one); an enabled
+// one shows it only with ShowFocusRect in the styles that mark it (of ClassicBevel, only the
+// default button). FaceOnly and values outside 1 to 14 show the bare face in every drawing.
+TEST(RedrawTest, FocusMarksAndTheFaceOnlyLooks) {
+    for (std::int32_t type = -1; type <= 15; ++type) {
+        for (const bool enabled : {true, false}) {
+            for (const std::uint8_t state : {StateUp, StateDown}) {
+                SCOPED_TRACE(::testing::Message() << "type " << type << " enabled " << enabled
+                                                  << " state " << int(state));
+                StyleFixture b(type, 75, 23, QStringLiteral("Go"));
+                b.host.displayAsDefault = type == ClassicBevel || !enabled;
+                b.r().Enabled = enabled;
+                const QImage unfocused = b.draw(state);
+                const bool faceOnly =
+                    type < OutlinedBevel || type == FaceOnly || type > GradientFramed;
+                if (faceOnly) {
+                    QImage face(75, 23, QImage::Format_RGB32);
+                    face.fill(qrgb(b.r().FaceColor));
+                    EXPECT_EQ(unfocused, face);
+                }
+                b.r().HasFocus = true;
+                const bool marks = enabled && !faceOnly && type != RoundedBevel && type != Oval &&
+                                   (type != RoundedGradient || state == StateUp);
+                EXPECT_EQ(b.draw(state) != unfocused, marks);
+                b.r().ShowFocusRect = false;
+                if (type != ClassicBevel) {
+                    EXPECT_EQ(b.draw(state), unfocused);
+                }
+            }
+        }
+    }
 }
 
 } // namespace

@@ -53,23 +53,19 @@ TEST(StylesRoundedTest, RoundedGradientGradientRowsOutlineAndShadedEdges) {
     }
 }
 
-void expectPalette(const StyleFixture& b, const Palette& p) {
-    b.expectRings("OOOOOOOO ctcicbci sssdiiid", "Octbsid",
-                  {kOutline, kCornerPixel, p.top, p.bottom, p.second, p.inner, p.side});
-    b.expectPixels({{-2, 2, p.second}});
-}
-
 // Hover beats focus; focus or default needs ShowFocusRect. Disabled, a flat shaded face f in a
 // shaded outline o with shaded corner pixels c, hovered or not.
 TEST(StylesRoundedTest, RoundedGradientInnerEdgeByHoverFocusAndDefaultAndTheDisabledLook) {
     StyleFixture b(RoundedGradient, 137, 25);
     const Rgb gb = b.r().GradientBase;
-    for (const auto& [over, focus, asDefault, palette] : {std::tuple{true, true, false, kHover},
-                                                          {false, true, false, kFocus},
-                                                          {false, false, true, kFocus}}) {
+    for (const auto& [over, focus, asDefault, p] : {std::tuple{true, true, false, kHover},
+                                                    {false, true, false, kFocus},
+                                                    {false, false, true, kFocus}}) {
         b.r().IsOver = over, b.r().HasFocus = focus, b.host.displayAsDefault = asDefault;
         b.draw();
-        expectPalette(b, palette);
+        b.expectRings("OOOOOOOO ctcicbci sssdiiid", "Octbsid",
+                      {kOutline, kCornerPixel, p.top, p.bottom, p.second, p.inner, p.side});
+        b.expectPixels({{-2, 2, p.second}});
     }
     b.r().ShowFocusRect = false;
     b.r().HasFocus = true;
@@ -83,8 +79,7 @@ TEST(StylesRoundedTest, RoundedGradientInnerEdgeByHoverFocusAndDefaultAndTheDisa
 }
 
 // Up and disabled differ only in the caption. Pressed, nested frames shaded from the shadow
-// colour: p the pressed face, o and i the outer and inner frames. The slanting strokes are the
-// rasteriser's and not probed.
+// colour: p the pressed face, o and i the outer and inner frames.
 TEST(StylesRoundedTest, RoundedBevelRingsAndTheChangeOfGradientBase) {
     for (const bool enabled : {true, false}) {
         StyleFixture b(RoundedBevel);
@@ -105,8 +100,7 @@ TEST(StylesRoundedTest, RoundedBevelRingsAndTheChangeOfGradientBase) {
 }
 
 // d the dark frame, c its lifted corners, f the lifted face, p the pressed face. The focus box
-// frames the caption in both looks; the pressed caption is drawn directly, in TextOverColor
-// (not TextColor) though the pointer is elsewhere, leaving the caption mode alone.
+// frames the caption in both looks; pressed, the caption is in TextOverColor, its mode kept.
 TEST(StylesRoundedTest, DoubleFrameFramesFocusBoxAndThePressedCaption) {
     StyleFixture b(DoubleFrame, 75, 23, QStringLiteral("WWW"));
     b.useScheme(SchemeClassic);
@@ -140,9 +134,8 @@ TEST(StylesRoundedTest, DoubleFrameFramesFocusBoxAndThePressedCaption) {
     b.expectRings("SSSSSSSS FFFFFFFF");
 }
 
-// o the outer frame, i the inner one; '.' leaves the face rows to the gradient check. Hovered,
-// a flat Light face; disabled, the gradient whatever the pointer does; pressed, a flat face,
-// a darker outer frame p and highlight lines along the bottom and the right.
+// o, i the outer and inner frames. Hovered, a flat Light face; disabled, the gradient whatever
+// the pointer does; pressed, a flat face, a darker outer frame p, highlights bottom and right.
 TEST(StylesRoundedTest, GradientFramedGradientOrFlatFaceInsideTheFrames) {
     StyleFixture b(GradientFramed);
     b.useScheme(SchemeCustom, rgb(100, 110, 120), rgb(100, 110, 120)); // a highlight below white
