@@ -1,11 +1,13 @@
-// How fast and how responsive the window's cut is. In one run, alternating so that both see
-// the same machine state, it has Form1 itself (offscreen, browsed and set up through its own
-// buttons) cut the first 1 GiB of a cached source image into a synced output, and `dd bs=4096
-// conv=notrunc,fdatasync` copy the same bytes. While the window cuts, sync phase included, a
-// 10 ms timer records the longest gap between two of its ticks: the longest the window went
-// without handling its events. It prints the medians, how long the final sync took on each
-// side (for the window: from PB1 reaching its end to the success message), `longest gap ms: N`
-// and, last, the ratio of the window to dd.
+// How fast and how responsive the window's cut is. In one run, alternating so that all see the
+// same machine state, it has Form1 itself (offscreen, browsed and set up through its own
+// buttons) cut the first 1 GiB of a cached source image into a synced output, once with its
+// read-back off and once with it, and `dd bs=4M conv=notrunc,fdatasync` copy the same bytes,
+// followed for the second comparison by `cmp` and `sha256sum` (dd verifies nothing). While the
+// window cuts, sync and read-back included, a 10 ms timer records the longest gap between two
+// of its ticks: the longest the window went without handling its events. It prints the
+// medians, how long the final sync took on each side (for the window: from PB1 reaching its
+// end to the success message, without read-back), `longest gap ms: N`, the ratio with
+// read-back and, last, the ratio of the window to dd.
 #include "button/widget/button_widget.h"
 #include "common/temp_files.h"
 #include "copy_peer.h"
@@ -32,7 +34,6 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 constexpr std::int64_t kCopyBytes = std::int64_t{1} << 30;
-constexpr std::int64_t kBlocks = kCopyBytes / cutting::kBlockBytes;
 constexpr int kRuns = 5;
 constexpr int kTickMs = 10;
 constexpr std::int64_t kPresetSectors = cutting::kPresets[0].sectors; // Option1, selected at start
@@ -48,7 +49,7 @@ class BenchDialogs final : public form1::Form1Dialogs {
     QString ShowSave(QWidget*, const form1::FileDialogSetup&) override {
         return QString::fromStdString(output_);
     }
-    void MsgBox(QWidget*, const QString& text, const QString& title) override {
+    void MsgBox(QWidget*, const QString& text, const QString& title, const QString&) override {
         lastBox_ = (title + ": " + text).toStdString();
     }
     void ErrorBox(QWidget*, int number, const QString& description) override {
@@ -88,10 +89,14 @@ CutTimes cutInWindow(form1::Form1& form, const std::string& lastBox) {
         last = now;
     });
     bench::LastBlockClock lastBlock;
+    bool marked = false;
     auto& bar = control<QProgressBar>(form, "PB1");
     const QMetaObject::Connection atEnd =
         QObject::connect(&bar, &QProgressBar::valueChanged, [&](int value) {
-            if (value == bar.maximum()) lastBlock.mark();
+            if (value == bar.maximum() && !marked) {
+                lastBlock.mark();
+                marked = true;
+            }
         });
     ticker.start();
     last = Clock::now();
@@ -125,33 +130,48 @@ int main(int argc, char** argv) {
         control<QLineEdit>(form, "Text3")
             .setText(QString::number(kCopyBytes / cutting::kSectorBytes - kPresetSectors));
 
-        std::vector<double> dd, ddSync, window, windowSync;
+        std::vector<double> dd, ddSync, check, window, windowSync, verified;
         double longestGap = 0;
-        for (int run = -1; run < kRuns; ++run) { // run -1 warms up and is not counted
-            const double d = bench::seconds([&] { bench::runDd(src, dst, kBlocks); });
-            const double ds = bench::ddSyncSeconds(src, dst, kBlocks);
-            CutTimes cut;
-            const double w = bench::seconds([&] { cut = cutInWindow(form, lastBox); });
+        // One window cut, with or without its read-back: its seconds, and its gaps noted.
+        const auto windowCut = [&](bool verify, CutTimes& cut) {
+            form.setVerifyAfterCut(verify);
+            const double seconds = bench::seconds([&] { cut = cutInWindow(form, lastBox); });
             if (std::filesystem::file_size(dst) != static_cast<std::uintmax_t>(kCopyBytes))
                 throw std::runtime_error("the output is not 1 GiB");
-            if (run < 0) continue;
+            longestGap = std::max(longestGap, cut.longestGapMs);
+            return seconds;
+        };
+        for (int run = -1; run < kRuns; ++run) { // run -1 warms up and is not counted
+            const double d = bench::seconds([&] { bench::runDd(src, dst, kCopyBytes); });
+            const double c = bench::cmpAndSha256sumSeconds(src, dst, kCopyBytes);
+            const double ds = bench::ddSyncSeconds(src, dst, kCopyBytes);
+            CutTimes cut, withReadBack;
+            const double w = windowCut(false, cut);
+            const double v = windowCut(true, withReadBack);
+            if (run < 0) {
+                longestGap = 0;
+                continue;
+            }
             dd.push_back(d);
+            check.push_back(d + c);
             ddSync.push_back(ds);
             window.push_back(w);
             windowSync.push_back(cut.syncSeconds);
-            longestGap = std::max(longestGap, cut.longestGapMs);
+            verified.push_back(v);
         }
 
         const double ddMedian = bench::median(dd), windowMedian = bench::median(window);
-        std::printf("copy: %lld blocks of %lld bytes (1 GiB), %d runs each\n",
-                    static_cast<long long>(kBlocks), static_cast<long long>(cutting::kBlockBytes),
-                    kRuns);
-        std::printf("dd median: %.3f s\n", ddMedian);
-        std::printf("window median: %.3f s\n", windowMedian);
-        std::printf("sync seconds: job %.3f, dd %.3f\n", bench::median(windowSync),
+        std::printf("copy: 1 GiB, durable, %d runs each\n", kRuns);
+        std::printf("dd bs=4M median: %.3f s, with cmp and sha256sum: %.3f s\n", ddMedian,
+                    bench::median(check));
+        std::printf("window median: %.3f s, with read-back: %.3f s\n", windowMedian,
+                    bench::median(verified));
+        std::printf("sync seconds: window %.3f, dd %.3f\n", bench::median(windowSync),
                     bench::median(ddSync));
         std::printf("longest gap ms: %.0f\n", longestGap);
-        std::printf("ratio window/dd: %.2f\n", windowMedian / ddMedian);
+        std::printf("ratio window+verify/dd-4M+cmp+sha256sum: %.2f\n",
+                    bench::median(verified) / bench::median(check));
+        std::printf("ratio window/dd-4M: %.2f\n", windowMedian / ddMedian);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "bench_window: %s\n", e.what());
         return 1;

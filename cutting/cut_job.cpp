@@ -1,15 +1,20 @@
-// The cutting job's run: plan, progress range, open, copy block by block, set the output's
-// length, close, report. Whatever leaves the run early closes the files that it opened.
+// The cutting job's run: plan, progress range, open, then the worker's copy, sync and
+// read-back while the window's thread shows progress, then close and report. Whatever leaves
+// the run early stops the worker first and then closes the files that the run opened.
 #include "cutting/cut_job.h"
 
+#include "cutting/copy_engine.h"
 #include "cutting/cut_messages.h"
 #include "cutting/file_error.h"
 #include "cutting/random.h"
+#include "cutting/read_back.h"
 #include "cutting/write_back.h"
 
 #include <array>
-#include <future>
+#include <exception>
 #include <optional>
+#include <sys/stat.h>
+#include <thread>
 
 namespace cutting {
 
@@ -64,85 +69,176 @@ class RunningFlag {
     bool& flag_;
 };
 
+// The worker thread, stopped and joined however the run ends: the files it works on are
+// closed only after it.
+class Worker {
+  public:
+    template <class Work>
+    Worker(std::atomic<bool>& cancel, Work&& work)
+        : cancel_(cancel), thread_([this, work = std::forward<Work>(work)]() mutable {
+              try {
+                  work();
+              } catch (...) {
+                  error_ = std::current_exception();
+              }
+              finished_ = true;
+          }) {}
+    Worker(const Worker&) = delete;
+    Worker& operator=(const Worker&) = delete;
+    ~Worker() {
+        if (!thread_.joinable()) return;
+        cancel_ = true; // the run is leaving early: stop after the chunk under way
+        thread_.join();
+    }
+
+    bool finished() const { return finished_; }
+    // Waits for the worker and raises what it raised.
+    void join() {
+        thread_.join();
+        if (error_) std::rethrow_exception(error_);
+    }
+
+  private:
+    std::atomic<bool>& cancel_;
+    std::atomic<bool> finished_ = false;
+    std::exception_ptr error_;
+    std::thread thread_; // last: starts once everything above is set
+};
+
+CopySide sideOf(const Random& file) {
+    return {file.FileHandle(), file.FileName()};
+}
+
+// Whether the output can be read back: a file or a disk, not a character device like
+// /dev/null that gives back nothing of what it took.
+bool readable(int fd) {
+    struct stat st {};
+    return ::fstat(fd, &st) == 0 && (S_ISREG(st.st_mode) || S_ISBLK(st.st_mode));
+}
+
 } // namespace
+
+struct CutJob::Outcome {
+    std::int64_t written = 0;
+    std::int64_t fromSource = 0; // the bytes of the output that came from the source
+    bool verified = false;
+    std::string sha256;
+};
 
 CutResult CutJob::run(const CutInputs& inputs, ProgressSink& progress, MessageSink& messages,
                       Pump& pump) {
     if (running_) return CutResult::AlreadyRunning;
     const RunningFlag running(running_);
     cancelRequested_ = false;
+    reportCancel_ = false;
 
     const CutPlan plan = planCut(inputs);
     if (!plan.refusal.empty()) {
-        messages.show(plan.refusal, kRefusalTitle);
+        messages.show(plan.refusal, kRefusalTitle, {});
         return CutResult::Refused;
     }
+    const auto totalBytes = static_cast<std::int64_t>(plan.TotalBytes);
 
     progress.setMin(0);
     progress.setMax(plan.TotalBytes);
     progress.setValue(0);
+    progressBytes_ = 0;
+    phase_ = CutPhase::Copying;
 
     OpenedFiles files;
     files.openRead(source_, inputs.txtSrc);
     files.openWrite(output_, inputs.TxtDest);
-    const double written = copy(plan.TotalBytes, progress, pump);
-    // An existing output may be longer than this cut, and a cancelled cut must not leave a
-    // file as long as a finished one: the output ends where the writing stopped.
-    output_.SetEndOfFile();
-    // A cancel that came after the last block was written is too late to undo anything.
-    if (written < plan.TotalBytes) {
-        files.closeAll();
-        if (reportCancel_) messages.show(cancelledText(written, plan.TotalBytes), kRefusalTitle);
+    Outcome outcome;
+    {
+        Worker worker(cancelRequested_, [&] { outcome = work(totalBytes); });
+        CutPhase shown = CutPhase::Copying;
+        pump.waitFor([&] { return worker.finished(); },
+                     [&] {
+                         if (const CutPhase now = phase_; now != shown) {
+                             shown = now;
+                             progress.setPhase(now);
+                         }
+                         progress.setValue(static_cast<double>(progressBytes_.load()));
+                     });
+        worker.join();
+    }
+    files.closeAll();
+    if (outcome.written < totalBytes) {
+        if (reportCancel_)
+            messages.show(cancelledText(static_cast<double>(outcome.written), plan.TotalBytes),
+                          kRefusalTitle, {});
         return CutResult::Cancelled;
     }
-    waitPumping(pump, [this] { output_.SyncData(); });
-    files.closeAll();
-    messages.show(kSuccessText, kSuccessTitle);
+    // Quit or close during the sync or the read-back: the cut is complete, and silent.
+    if (cancelRequested_ && !reportCancel_) return CutResult::Completed;
+    messages.show(kSuccessText, kSuccessTitle,
+                  completionDetails(outcome.verified ? outcome.sha256 : std::string()));
     return CutResult::Completed;
 }
 
-double CutJob::copy(double TotalBytes, ProgressSink& progress, Pump& pump) {
+CutJob::Outcome CutJob::work(std::int64_t totalBytes) {
+    Outcome outcome;
+    copy(totalBytes, outcome);
+    if (outcome.written < totalBytes) return outcome;
+    output_.SyncData();
+    // A cut into a file whose last name went is a cut nobody can use: not a success.
+    struct stat st {};
+    if (::fstat(output_.FileHandle(), &st) == 0 && st.st_nlink == 0)
+        throw qdct::NumberedError(errnum::kOutputRemoved, kJobErrorSource, kOutputRemovedText);
+    if (verify_ && !cancelRequested_ && readable(output_.FileHandle()))
+        readBack(totalBytes, outcome);
+    return outcome;
+}
+
+void CutJob::copy(std::int64_t totalBytes, Outcome& outcome) {
+    CopyEngine engine(sideOf(source_), sideOf(output_));
     std::optional<WriteBack> writeBack;
     if (writeBackBytes_ > 0)
         writeBack.emplace(output_.FileHandle(), writeBackBytes_, rangesInFlight_);
-    // Waits, handling the window's events, while the device is too far behind; raises the
-    // write-back's failure.
+    // Waits while the device is too far behind; raises the write-back's failure.
     const auto keepUp = [&] {
-        while (writeBack->waitFor(kSyncPumpInterval)) pump.processPendingMessages();
+        while (writeBack->waitFor(kProgressTick)) {
+        }
         if (const int code = writeBack->error(); code != 0)
             throw qdct::NumberedError(
                 errnum::kFlushFailed, kFileErrorSource,
                 describeFileError(errnum::kFlushFailed, output_.FileName(), code));
     };
-    double CopiedBytes = 0;
-    while (CopiedBytes < TotalBytes) {
-        const double remaining = TotalBytes - CopiedBytes;
-        // TotalBytes is whole (planCut refuses anything else), so the last block is exact.
-        const std::int32_t n =
-            remaining > kBlockBytes ? kBlockBytes : static_cast<std::int32_t>(remaining);
-        const std::vector<std::uint8_t> block = source_.ReadBytes(n);
-        CopiedBytes += n;
-        progress.setValue(CopiedBytes);
-        output_.WriteBytes(block);
-        if (writeBack && writeBack->written(static_cast<std::int64_t>(CopiedBytes))) keepUp();
-        pump.processPendingMessages();
-        if (cancelRequested_) break;
+    std::int64_t& written = outcome.written;
+    bool sourceEnded = false;
+    while (written < totalBytes && !cancelRequested_) {
+        const std::int64_t chunk = std::min(chunkBytes_, totalBytes - written);
+        if (!sourceEnded) {
+            const std::int64_t n = engine.copy(written, chunk);
+            sourceEnded = n < chunk;
+            written += n;
+            outcome.fromSource = written;
+        } else {
+            engine.fillZeros(written, written + chunk);
+            written += chunk;
+        }
+        progressBytes_ = written;
+        if (writeBack && writeBack->written(written)) keepUp();
     }
-    if (writeBack && CopiedBytes >= TotalBytes) {
+    // A cancelled cut must not leave a file as long as a finished one, and an older output
+    // may be longer than this cut: either way the output ends where the writing stopped.
+    engine.setLength(written);
+    if (writeBack && written >= totalBytes) {
         writeBack->finish();
         keepUp();
     }
-    return CopiedBytes;
 }
 
-template <class Action>
-void CutJob::waitPumping(Pump& pump, Action&& action) {
-    // The output is not touched by this thread until the action is done: the window's
-    // handlers that the pump runs only ask for a cancel, which is looked at after the block.
-    std::future<void> done = std::async(std::launch::async, std::forward<Action>(action));
-    while (done.wait_for(kSyncPumpInterval) != std::future_status::ready)
-        pump.processPendingMessages();
-    done.get(); // raises the action's error, if any
+void CutJob::readBack(std::int64_t totalBytes, Outcome& outcome) {
+    ReadBack check(sideOf(source_), sideOf(output_), outcome.fromSource, totalBytes);
+    progressBytes_ = 0;
+    phase_ = CutPhase::Verifying;
+    while (!check.done()) {
+        if (cancelRequested_) return; // the cut is complete; only the proof is skipped
+        progressBytes_ = check.step();
+    }
+    outcome.verified = true;
+    outcome.sha256 = check.sha256();
 }
 
 } // namespace cutting

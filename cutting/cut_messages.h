@@ -2,6 +2,7 @@
 // report go out titled "info", the success message titled "Info".
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 namespace cutting {
@@ -30,7 +31,22 @@ inline std::string cancelledText(double writtenBytes, double totalBytes) {
            " bytes written.";
 }
 
+// The success message's details, one line each: whether the output was read back and found
+// to be what was meant, and then its SHA-256.
+inline constexpr char kVerifiedText[] = "Verified: the output reads back as the source.";
+inline constexpr char kNotVerifiedText[] = "Not verified.";
+inline std::string completionDetails(const std::string& sha256) {
+    if (sha256.empty()) return kNotVerifiedText;
+    return std::string(kVerifiedText) + "\n" + "SHA-256: " + sha256;
+}
+
 // Descriptions of the job's own raised errors.
+inline std::string verifyFailedText(std::int64_t byte) {
+    return "Verification failed: the output differs from the source at byte " +
+           std::to_string(byte) + ".";
+}
+inline constexpr char kOutputRemovedText[] = "The output was removed while it was being written.";
+
 inline std::string sourceNotFoundText(const std::string& path) {
     return "File not found: '" + path + "'.";
 }

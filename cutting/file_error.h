@@ -31,6 +31,10 @@ inline constexpr int kWriteFailed = 45606;
 inline constexpr int kFlushFailed = 45607;
 inline constexpr int kCloseFailed = 45608;
 inline constexpr int kSetEndFailed = 45609;
+// The cutting job's own: the read-back found other bytes than were meant, and the output's
+// last link went while the cut wrote it.
+inline constexpr int kVerifyFailed = 45610;
+inline constexpr int kOutputRemoved = 45611;
 using qdct::errnum::kFileNotFound;
 using qdct::errnum::kTypeMismatch;
 } // namespace errnum

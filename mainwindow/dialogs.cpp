@@ -111,8 +111,11 @@ QString QtDialogs::ShowSave(QWidget* parent, const FileDialogSetup& setup) {
     return showFileDialog(parent, setup, true);
 }
 
-void QtDialogs::MsgBox(QWidget* parent, const QString& text, const QString& title) {
-    QMessageBox::information(parent, title, text);
+void QtDialogs::MsgBox(QWidget* parent, const QString& text, const QString& title,
+                       const QString& details) {
+    QMessageBox box(QMessageBox::Information, title, text, QMessageBox::Ok, parent);
+    box.setInformativeText(details);
+    box.exec();
 }
 
 void QtDialogs::ErrorBox(QWidget* parent, int number, const QString& description) {

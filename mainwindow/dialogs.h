@@ -24,8 +24,10 @@ class Form1Dialogs {
     // The path chosen in a modal save dialog, or ""; an existing file is accepted without a
     // question.
     virtual QString ShowSave(QWidget* parent, const FileDialogSetup& setup) = 0;
-    // A modal box with an information icon and an OK button.
-    virtual void MsgBox(QWidget* parent, const QString& text, const QString& title) = 0;
+    // A modal box with an information icon and an OK button; `details` (may be empty) is
+    // shown below the text.
+    virtual void MsgBox(QWidget* parent, const QString& text, const QString& title,
+                        const QString& details) = 0;
     // A modal box reporting an error that stopped a handler: its number and description.
     virtual void ErrorBox(QWidget* parent, int number, const QString& description) = 0;
 };
@@ -42,7 +44,8 @@ class QtDialogs final : public Form1Dialogs {
   public:
     QString ShowOpen(QWidget* parent, const FileDialogSetup& setup) override;
     QString ShowSave(QWidget* parent, const FileDialogSetup& setup) override;
-    void MsgBox(QWidget* parent, const QString& text, const QString& title) override;
+    void MsgBox(QWidget* parent, const QString& text, const QString& title,
+                const QString& details) override;
     void ErrorBox(QWidget* parent, int number, const QString& description) override;
 };
 

@@ -15,6 +15,7 @@
 #include <QCoreApplication>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
 #include <QIcon>
@@ -22,6 +23,7 @@
 #include <QMimeData>
 #include <QScreen>
 #include <QShortcut>
+#include <QTimer>
 #include <QUrl>
 
 #include <algorithm>
@@ -45,6 +47,8 @@ constexpr Qt::WindowFlags kWindowFlags = Qt::Window | Qt::CustomizeWindowHint |
 
 constexpr double kBytesPerMB = 1e6;
 constexpr double kWholeMBFrom = 10; // below this, one decimal
+constexpr double kGBFromMB = 1000;  // from this on, GB/s with one decimal
+constexpr double kMBPerGB = 1000;
 constexpr int kSecondsPerMinute = 60;
 constexpr int kSecondsPerHour = 3600;
 constexpr int kPercent = 100;
@@ -54,9 +58,14 @@ class JobMessages final : public cutting::MessageSink {
   public:
     JobMessages(Form1Dialogs& dialogs, QWidget& parent, CutProgress& progress)
         : dialogs_(dialogs), parent_(parent), progress_(progress) {}
-    void show(const std::string& text, const std::string& title) override {
+    void show(const std::string& text, const std::string& title,
+              const std::string& details) override {
         progress_.hideText();
-        dialogs_.MsgBox(&parent_, translateJobText(text), translateJobText(title));
+        QStringList lines;
+        for (const QString& line : QString::fromStdString(details).split(QLatin1Char('\n')))
+            lines << translateJobText(line.toStdString());
+        dialogs_.MsgBox(&parent_, translateJobText(text), translateJobText(title),
+                        details.empty() ? QString() : lines.join(QLatin1Char('\n')));
     }
 
   private:
@@ -65,9 +74,23 @@ class JobMessages final : public cutting::MessageSink {
     CutProgress& progress_;
 };
 
-class EventPass final : public cutting::Pump {
+// The window's own event loop while the cut's worker runs: input, repaints and dialogs go on
+// as ever, and the progress ticks come from a timer, so they go on under a modal dialog too.
+class EventLoopPump final : public cutting::Pump {
   public:
-    void processPendingMessages() override { QCoreApplication::processEvents(); }
+    void waitFor(const std::function<bool()>& finished,
+                 const std::function<void()>& tick) override {
+        QEventLoop loop;
+        QTimer timer;
+        timer.setInterval(cutting::kProgressTick);
+        QObject::connect(&timer, &QTimer::timeout, &loop, [&] {
+            tick();
+            if (finished()) loop.quit();
+        });
+        timer.start();
+        if (!finished()) loop.exec();
+        tick();
+    }
 };
 
 std::string pathOf(const QString& text) {
@@ -106,11 +129,15 @@ bool acceptFileDrag(QDropEvent& event) {
 } // namespace
 
 QString cutProgressText(int percent, std::optional<double> bytesPerSecond,
-                        std::optional<double> secondsLeft) {
-    QString text = QStringLiteral("%1%").arg(percent);
+                        std::optional<double> secondsLeft, cutting::CutPhase phase) {
+    QString text = phase == cutting::CutPhase::Verifying ? Form1::tr("Verifying %1%").arg(percent)
+                                                         : QStringLiteral("%1%").arg(percent);
     if (!bytesPerSecond) return text;
     const double mb = *bytesPerSecond / kBytesPerMB;
-    text += Form1::tr(" · %1 MB/s").arg(mb, 0, 'f', mb < kWholeMBFrom ? 1 : 0);
+    if (mb >= kGBFromMB)
+        text += Form1::tr(" · %1 GB/s").arg(mb / kMBPerGB, 0, 'f', 1);
+    else
+        text += Form1::tr(" · %1 MB/s").arg(mb, 0, 'f', mb < kWholeMBFrom ? 1 : 0);
     if (secondsLeft) text += Form1::tr(" · %1 left").arg(clockText(*secondsLeft));
     return text;
 }
@@ -118,10 +145,19 @@ QString cutProgressText(int percent, std::optional<double> bytesPerSecond,
 void CutProgress::setMax(double value) {
     steps_.setMax(value);
     max_ = value;
+    phase_ = cutting::CutPhase::Copying;
     rate_.reset();
     start_ = Clock::now();
     showText(0, start_);
     bar_.setTextVisible(true);
+}
+
+void CutProgress::setPhase(cutting::CutPhase phase) {
+    phase_ = phase;
+    steps_.setValue(0);
+    rate_.reset();
+    start_ = Clock::now();
+    showText(0, start_);
 }
 
 void CutProgress::setValue(double value) {
@@ -138,7 +174,8 @@ void CutProgress::showText(double value, Clock::time_point now) {
         max_ > 0 ? static_cast<int>(std::min<double>(kPercent, std::floor(value * kPercent / max_)))
                  : kPercent;
     // The text is the whole format: a '%' that is not followed by p, v or m stays as it is.
-    bar_.setFormat(cutProgressText(percent, rate_.bytesPerSecond(), rate_.secondsLeft(max_)));
+    bar_.setFormat(
+        cutProgressText(percent, rate_.bytesPerSecond(), rate_.secondsLeft(max_), phase_));
 }
 
 void CutProgress::hideText() {
@@ -276,7 +313,7 @@ void Form1::chameleonButton3_Click() {
     // The cut lets clicks through between blocks; this one belongs to the cut already running.
     if (job_.isRunning()) return;
     JobMessages messages(*dialogs_, *this, *progress_);
-    EventPass pump;
+    EventLoopPump pump;
     cancelKey_->setEnabled(true);
     guarded([&] {
         try {

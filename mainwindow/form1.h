@@ -3,13 +3,15 @@
 // output images, pick a preset, run the cut and quit. A local file dropped on the window (or
 // given on the command line) fills the source or the output as a browse does.
 //
-// The window owns the two file objects from its creation to its unload. A cut runs inside the
-// "Start Cutting" handler and lets the window handle its events after every block, so the
+// The window owns the two file objects from its creation to its unload. A cut's work runs on a
+// thread of its own while the "Start Cutting" handler runs the window's event loop, so the
 // handlers guard what that allows: a second "Start Cutting" is ignored, and "Quit" or closing
-// the window cancels the cut at the next block and closes the window once both files are
-// closed. Escape while a cut runs cancels it too, and says how far it got. While a cut runs,
-// PB1 shows the percentage, the speed and the time left; otherwise no text. An error that
-// stops a handler is shown with its number and description and the window goes on.
+// the window cancels the cut after its chunk (or, past the last chunk, keeps its success
+// silent) and closes the window once both files are closed. Escape while a cut runs cancels
+// it too, and says how far it got; during the read-back it skips the rest of it. While a cut
+// runs, PB1 shows the percentage, the speed and the time left, and "Verifying" before them
+// during the read-back; otherwise no text. An error that stops a handler is shown with its
+// number and description and the window goes on.
 #pragma once
 
 #include "cutting/cut_job.h"
@@ -38,10 +40,12 @@ namespace form1 {
 // How often, at most, PB1's text changes during a cut.
 inline constexpr std::chrono::milliseconds kProgressTextInterval{250};
 
-// PB1's text during a cut: "37%", then " · 812 MB/s" once a speed is known, then
-// " · 0:04 left" once the time left has settled (h:mm:ss from an hour on).
+// PB1's text during a cut: "37%", then " · 812 MB/s" (" · 1.2 GB/s" from 1000 MB/s on) once a
+// speed is known, then " · 0:04 left" once the time left has settled (h:mm:ss from an hour
+// on); "Verifying 37% · ..." during the read-back.
 QString cutProgressText(int percent, std::optional<double> bytesPerSecond,
-                        std::optional<double> secondsLeft);
+                        std::optional<double> secondsLeft,
+                        cutting::CutPhase phase = cutting::CutPhase::Copying);
 
 // PB1 as the cut's progress sink: the bar's steps, and its text while the cut runs.
 class CutProgress final : public cutting::ProgressSink {
@@ -53,6 +57,8 @@ class CutProgress final : public cutting::ProgressSink {
     // A new cut: the range, and the text from 0%.
     void setMax(double value) override;
     void setValue(double value) override;
+    // The read-back: the same range from 0, with its own speed.
+    void setPhase(cutting::CutPhase phase) override;
     // No text: no cut runs.
     void hideText();
 
@@ -65,6 +71,7 @@ class CutProgress final : public cutting::ProgressSink {
     Clock::time_point start_{};
     Clock::time_point shownAt_{};
     double max_ = 0;
+    cutting::CutPhase phase_ = cutting::CutPhase::Copying;
 };
 
 class Form1 : public QWidget {
@@ -78,6 +85,9 @@ class Form1 : public QWidget {
     const cutting::Random& sourceFile() const { return SourceFile; }
     const cutting::Random& outputFile() const { return OutputFile; }
     bool isCutting() const { return job_.isRunning(); }
+    // Whether a cut is read back and hashed after its sync (the default); a benchmark that
+    // measures the copy alone turns it off.
+    void setVerifyAfterCut(bool verify) { job_.setVerify(verify); }
 
     // Fills txtSrc with `path` and, unless it is empty, looks the file up and shows its sector
     // count in Label2, as the source browse does; a lookup that fails shows the error box.

@@ -35,6 +35,9 @@ constexpr std::array kFixedTexts{
     QT_TRANSLATE_NOOP("cutting", "the preset's sectors"),
     QT_TRANSLATE_NOOP("cutting", "the LBA to add"),
     QT_TRANSLATE_NOOP("cutting", "There is no open file."),
+    QT_TRANSLATE_NOOP("cutting", "Verified: the output reads back as the source."),
+    QT_TRANSLATE_NOOP("cutting", "Not verified."),
+    QT_TRANSLATE_NOOP("cutting", "The output was removed while it was being written."),
     QT_TRANSLATE_NOOP("cutting", "Unknown Error."),
 };
 
@@ -48,12 +51,16 @@ static_assert(isFixedText(cutting::kRefusalTitle) && isFixedText(cutting::kSucce
               isFixedText(cutting::kNoSourceText) && isFixedText(cutting::kNoOutputText) &&
               isFixedText(cutting::kPresetTooLargeText) && isFixedText(cutting::kSuccessText) &&
               isFixedText(cutting::kEmptyOutputText) && isFixedText(cutting::kPartialByteText) &&
-              isFixedText(cutting::kOversizeOutputText));
+              isFixedText(cutting::kOversizeOutputText) && isFixedText(cutting::kVerifiedText) &&
+              isFixedText(cutting::kNotVerifiedText) && isFixedText(cutting::kOutputRemovedText));
 
 constexpr std::array kPatterns{
     QT_TRANSLATE_NOOP("cutting", "File not found: '%1'."),
     QT_TRANSLATE_NOOP("cutting", "Type mismatch: %1 '%2' is not a number."),
     QT_TRANSLATE_NOOP("cutting", "Cutting cancelled: %1 of %2 bytes written."),
+    QT_TRANSLATE_NOOP("cutting",
+                      "Verification failed: the output differs from the source at byte %1."),
+    QT_TRANSLATE_NOOP("cutting", "SHA-256: %1"),
     QT_TRANSLATE_NOOP("cutting", "The file '%1' is already open."),
     QT_TRANSLATE_NOOP("cutting", "Error opening '%1'."),
     QT_TRANSLATE_NOOP("cutting", "Error reading '%1'."),

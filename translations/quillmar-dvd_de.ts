@@ -265,6 +265,26 @@
         <source>Error %1</source>
         <translation>Fehler %1</translation>
     </message>
+    <message>
+        <source>Verified: the output reads back as the source.</source>
+        <translation>Geprüft: Die zurückgelesene Ausgabe gleicht der Quelle.</translation>
+    </message>
+    <message>
+        <source>Not verified.</source>
+        <translation>Nicht geprüft.</translation>
+    </message>
+    <message>
+        <source>SHA-256: %1</source>
+        <translation>SHA-256: %1</translation>
+    </message>
+    <message>
+        <source>Verification failed: the output differs from the source at byte %1.</source>
+        <translation>Prüfung fehlgeschlagen: Die Ausgabe weicht ab Byte %1 von der Quelle ab.</translation>
+    </message>
+    <message>
+        <source>The output was removed while it was being written.</source>
+        <translation>Die Ausgabe wurde entfernt, während sie geschrieben wurde.</translation>
+    </message>
 </context>
 <context>
     <name>form1::Form1</name>
@@ -279,6 +299,14 @@
     <message>
         <source> · %1 left</source>
         <translation> · noch %1</translation>
+    </message>
+    <message>
+        <source>Verifying %1%</source>
+        <translation>Prüfe %1%</translation>
+    </message>
+    <message>
+        <source> · %1 GB/s</source>
+        <translation> · %1 GB/s</translation>
     </message>
     <message>
         <source>Open Dvd ISO Image</source>

@@ -24,6 +24,8 @@ namespace errnum = cutting::errnum;
 const QString kOpenAsked = "open|File ISO (*.ISO)|Open Dvd ISO Image|";
 const QString kSaveAsked = "save|File ISO (*.ISO)|Save Dvd ISO Image|";
 const QString kSuccess = "Info: Process Successfully!!!";
+// A cut of several chunks, so that a cancel at its start comes before its end.
+constexpr int kChunksCut = 3 * int(cutting::kChunkBytes / 2048);
 
 TEST_F(Form1Test, SourceBrowseShowsTheSectorCountAndACancelKeepsIt) {
     // Fractions to 15 significant digits, never rounded up to a whole count; no group separators.
@@ -145,7 +147,7 @@ TEST_F(Form1Test, QuitOrCloseDuringACutCancelsItThenCloses) {
     for (const char* output : {"quit.ISO", "close.ISO"}) {
         SCOPED_TRACE(output);
         form.show();
-        prepareCut(path(output), 500);
+        prepareCut(path(output), kChunksCut);
         bool visibleAndOpen = false;
         QTimer::singleShot(0, &form, [&] {
             output == std::string("quit.ISO") ? click(4) : void(form.close());
@@ -157,7 +159,7 @@ TEST_F(Form1Test, QuitOrCloseDuringACutCancelsItThenCloses) {
         EXPECT_FALSE(form.isVisible());
         EXPECT_TRUE(bothFilesClosed());
         const auto written = std::filesystem::file_size(path(output).toStdString());
-        EXPECT_TRUE(written > 0 && written < 500u * 2048) << written;
+        EXPECT_TRUE(written < kChunksCut * 2048u) << written;
     }
     EXPECT_TRUE(dialogs.messages.empty() && dialogs.errors.empty());
 }
@@ -165,7 +167,7 @@ TEST_F(Form1Test, QuitOrCloseDuringACutCancelsItThenCloses) {
 // Escape stops a cut after its block and says how far it got; PB1's text shows only meanwhile.
 TEST_F(Form1Test, EscapeDuringACutCancelsItAndSaysHowFarItGot) {
     makeImage(path("output.ISO"), 2u << 20, 1 << 20); // older and longer
-    prepareCut(path("output.ISO"), 500);
+    prepareCut(path("output.ISO"), kChunksCut);
     EXPECT_FALSE(PB1().isTextVisible());
     QString textDuringCut;
     QTimer::singleShot(0, &form, [&] {
@@ -175,15 +177,34 @@ TEST_F(Form1Test, EscapeDuringACutCancelsItAndSaysHowFarItGot) {
     click(3);
     EXPECT_EQ(textDuringCut, "0%");
     const auto written = std::filesystem::file_size(path("output.ISO").toStdString());
-    EXPECT_TRUE(written > 0 && written < 500u * 2048) << written;
-    EXPECT_EQ(readFile(path("output.ISO")), pattern(written));
+    EXPECT_TRUE(written < kChunksCut * 2048u) << written;
+    auto expected = pattern(1 << 20);
+    expected.resize(written);
+    EXPECT_EQ(readFile(path("output.ISO")), expected);
     EXPECT_EQ(dialogs.messages, QStringList{QString("info: Cutting cancelled: %1 of %2 bytes "
                                                     "written.")
                                                 .arg(written)
-                                                .arg(500 * 2048)});
+                                                .arg(kChunksCut * 2048)});
     EXPECT_TRUE(bothFilesClosed() && form.isVisible() && !PB1().isTextVisible());
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape); // idle: nothing to cancel
     EXPECT_EQ(dialogs.messages.size(), 1);
+}
+
+// A modal dialog opened during a cut does not pause it: the copy and the bar go on under it.
+TEST_F(Form1Test, ADialogOpenedDuringACutDoesNotPauseIt) {
+    prepareCut(path("output.ISO"), kChunksCut);
+    bool completeUnderTheDialog = false;
+    dialogs.whileOpen = [&] {
+        QElapsedTimer open;
+        open.start();
+        while (PB1().value() < PB1().maximum() && open.elapsed() < 10000) QTest::qWait(5);
+        completeUnderTheDialog =
+            std::filesystem::file_size(path("output.ISO").toStdString()) == kChunksCut * 2048u;
+    };
+    QTimer::singleShot(0, &form, [&] { click(1); });
+    click(3);
+    EXPECT_TRUE(completeUnderTheDialog);
+    EXPECT_EQ(dialogs.messages, QStringList{kSuccess});
 }
 
 TEST(ErrorBoxText, ShowsTheNumberAndTheDescriptionOnItsOwnLines) {
@@ -208,16 +229,20 @@ TEST_F(Form1Test, StartPathsFillTheBoxesThroughTheSourceLookUp) {
 }
 
 TEST(CutProgressText, PercentThenSpeedThenTimeLeft) {
-    const std::tuple<int, std::optional<double>, std::optional<double>, const char*> cases[] = {
-        {0, {}, {}, "0%"},
-        {37, 812.4e6, {}, "37% · 812 MB/s"},
-        {37, 812.6e6, 4.4, "37% · 813 MB/s · 0:04 left"},
-        {5, 9.96e6, 725, "5% · 10.0 MB/s · 12:05 left"},
-        {99, 0.25e6, 3 * 3600 + 62, "99% · 0.3 MB/s · 3:01:02 left"},
-        {100, 2e9, 0, "100% · 2000 MB/s · 0:00 left"},
-    };
-    for (const auto& [percent, speed, left, text] : cases)
-        EXPECT_EQ(cutProgressText(percent, speed, left), QString::fromUtf8(text));
+    constexpr auto kCopy = cutting::CutPhase::Copying;
+    const std::tuple<int, std::optional<double>, std::optional<double>, cutting::CutPhase,
+                     const char*>
+        cases[] = {
+            {0, {}, {}, kCopy, "0%"},
+            {37, 812.4e6, {}, kCopy, "37% · 812 MB/s"},
+            {37, 812.6e6, 4.4, kCopy, "37% · 813 MB/s · 0:04 left"},
+            {5, 9.96e6, 725, kCopy, "5% · 10.0 MB/s · 12:05 left"},
+            {99, 0.25e6, 3 * 3600 + 62, kCopy, "99% · 0.3 MB/s · 3:01:02 left"},
+            {100, 999.4e6, 0, kCopy, "100% · 999 MB/s · 0:00 left"},
+            {37, 1.24e9, 3, cutting::CutPhase::Verifying, "Verifying 37% · 1.2 GB/s · 0:03 left"},
+        };
+    for (const auto& [percent, speed, left, phase, text] : cases)
+        EXPECT_EQ(cutProgressText(percent, speed, left, phase), QString::fromUtf8(text));
 }
 
 TEST(ScaledProgressTest, MapsBytesOntoWholeStepsInSixtyFourBits) {

@@ -23,21 +23,25 @@ class FakeDialogs final : public Form1Dialogs {
   public:
     QString ShowOpen(QWidget*, const FileDialogSetup& s) override { return answer("open", s); }
     QString ShowSave(QWidget*, const FileDialogSetup& s) override { return answer("save", s); }
-    void MsgBox(QWidget*, const QString& text, const QString& title) override {
+    void MsgBox(QWidget*, const QString& text, const QString& title, const QString& more) override {
         messages << title + ": " + text;
+        details << more;
     }
     void ErrorBox(QWidget*, int number, const QString& text) override {
         errors.emplace_back(number, text);
     }
 
-    QStringList answers;  // the next path chosen in either file dialog; none cancels
-    QStringList asked;    // "open|<filter>|<title>|<start name>" per file dialog
-    QStringList messages; // "<title>: <text>"
+    QStringList answers;             // the next path chosen in either file dialog; none cancels
+    std::function<void()> whileOpen; // runs while a file dialog is open, as its user would
+    QStringList asked;               // "open|<filter>|<title>|<start name>" per file dialog
+    QStringList messages;            // "<title>: <text>"
+    QStringList details;             // each message's details
     std::vector<std::pair<int, QString>> errors;
 
   private:
     QString answer(const char* kind, const FileDialogSetup& s) {
         asked << QStringList{kind, s.Filter, s.DialogTitle, s.FileName}.join('|');
+        if (whileOpen) whileOpen();
         return answers.isEmpty() ? QString() : answers.takeFirst();
     }
 };

@@ -199,6 +199,8 @@ TEST(TranslationTest, UnderGermanTheWindowAndTheJobSpeakGerman) {
          "Typen unverträglich: die anzufügende LBA '%2x' ist keine Zahl."},
         {"Cutting cancelled: 4096 of 8192 bytes written.",
          "Zuschnitt abgebrochen: 4096 von 8192 Bytes geschrieben."},
+        {"Verification failed: the output differs from the source at byte 7.",
+         "Prüfung fehlgeschlagen: Die Ausgabe weicht ab Byte 7 von der Quelle ab."},
         {"Something else", "Something else"}};
     for (const auto& [english, translated] : kTexts)
         EXPECT_EQ(translateJobText(english), QString::fromUtf8(translated));
