@@ -118,13 +118,6 @@ bool readable(int fd) {
 
 } // namespace
 
-struct CutJob::Outcome {
-    std::int64_t written = 0;
-    std::int64_t fromSource = 0; // the bytes of the output that came from the source
-    bool verified = false;
-    std::string sha256;
-};
-
 CutResult CutJob::run(const CutInputs& inputs, ProgressSink& progress, MessageSink& messages,
                       Pump& pump) {
     if (running_) return CutResult::AlreadyRunning;
@@ -147,10 +140,11 @@ CutResult CutJob::run(const CutInputs& inputs, ProgressSink& progress, MessageSi
 
     OpenedFiles files;
     files.openRead(source_, inputs.txtSrc);
+    report_ = CutReport();
+    report_.fileSystem = readDiscFileSystem(source_.FileHandle());
     files.openWrite(output_, inputs.TxtDest);
-    Outcome outcome;
     {
-        Worker worker(cancelRequested_, [&] { outcome = work(totalBytes); });
+        Worker worker(cancelRequested_, [&] { work(totalBytes); });
         CutPhase shown = CutPhase::Copying;
         pump.waitFor([&] { return worker.finished(); },
                      [&] {
@@ -163,34 +157,31 @@ CutResult CutJob::run(const CutInputs& inputs, ProgressSink& progress, MessageSi
         worker.join();
     }
     files.closeAll();
-    if (outcome.written < totalBytes) {
+    if (report_.bytesWritten < totalBytes) {
         if (reportCancel_)
-            messages.show(cancelledText(static_cast<double>(outcome.written), plan.TotalBytes),
+            messages.show(cancelledText(static_cast<double>(report_.bytesWritten), plan.TotalBytes),
                           kRefusalTitle, {});
         return CutResult::Cancelled;
     }
     // Quit or close during the sync or the read-back: the cut is complete, and silent.
     if (cancelRequested_ && !reportCancel_) return CutResult::Completed;
-    messages.show(kSuccessText, kSuccessTitle,
-                  completionDetails(outcome.verified ? outcome.sha256 : std::string()));
+    messages.show(kSuccessText, kSuccessTitle, completionDetails(report_.sha256));
     return CutResult::Completed;
 }
 
-CutJob::Outcome CutJob::work(std::int64_t totalBytes) {
-    Outcome outcome;
-    copy(totalBytes, outcome);
-    if (outcome.written < totalBytes) return outcome;
+void CutJob::work(std::int64_t totalBytes) {
+    const std::int64_t sourceBytes = copy(totalBytes);
+    if (report_.bytesWritten < totalBytes) return;
     output_.SyncData();
     // A cut into a file whose last name went is a cut nobody can use: not a success.
     struct stat st {};
     if (::fstat(output_.FileHandle(), &st) == 0 && st.st_nlink == 0)
         throw qdct::NumberedError(errnum::kOutputRemoved, kJobErrorSource, kOutputRemovedText);
     if (verify_ && !cancelRequested_ && readable(output_.FileHandle()))
-        readBack(totalBytes, outcome);
-    return outcome;
+        readBack(sourceBytes, totalBytes);
 }
 
-void CutJob::copy(std::int64_t totalBytes, Outcome& outcome) {
+std::int64_t CutJob::copy(std::int64_t totalBytes) {
     CopyEngine engine(sideOf(source_), sideOf(output_));
     std::optional<WriteBack> writeBack;
     if (writeBackBytes_ > 0)
@@ -204,7 +195,8 @@ void CutJob::copy(std::int64_t totalBytes, Outcome& outcome) {
                 errnum::kFlushFailed, kFileErrorSource,
                 describeFileError(errnum::kFlushFailed, output_.FileName(), code));
     };
-    std::int64_t& written = outcome.written;
+    std::int64_t& written = report_.bytesWritten;
+    std::int64_t sourceBytes = 0;
     bool sourceEnded = false;
     while (written < totalBytes && !cancelRequested_) {
         const std::int64_t chunk = std::min(chunkBytes_, totalBytes - written);
@@ -212,7 +204,7 @@ void CutJob::copy(std::int64_t totalBytes, Outcome& outcome) {
             const std::int64_t n = engine.copy(written, chunk);
             sourceEnded = n < chunk;
             written += n;
-            outcome.fromSource = written;
+            sourceBytes = written;
         } else {
             engine.fillZeros(written, written + chunk);
             written += chunk;
@@ -227,18 +219,19 @@ void CutJob::copy(std::int64_t totalBytes, Outcome& outcome) {
         writeBack->finish();
         keepUp();
     }
+    return sourceBytes;
 }
 
-void CutJob::readBack(std::int64_t totalBytes, Outcome& outcome) {
-    ReadBack check(sideOf(source_), sideOf(output_), outcome.fromSource, totalBytes);
+void CutJob::readBack(std::int64_t sourceBytes, std::int64_t totalBytes) {
+    ReadBack check(sideOf(source_), sideOf(output_), sourceBytes, totalBytes);
     progressBytes_ = 0;
     phase_ = CutPhase::Verifying;
     while (!check.done()) {
         if (cancelRequested_) return; // the cut is complete; only the proof is skipped
         progressBytes_ = check.step();
     }
-    outcome.verified = true;
-    outcome.sha256 = check.sha256();
+    report_.verified = true;
+    report_.sha256 = check.sha256();
 }
 
 } // namespace cutting

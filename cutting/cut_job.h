@@ -19,6 +19,7 @@
 #pragma once
 
 #include "cutting/cut_plan.h"
+#include "cutting/disc_filesystem.h"
 #include "cutting/sinks.h"
 
 #include <atomic>
@@ -46,6 +47,14 @@ enum class CutResult {
     AlreadyRunning, // a cut was already running on this job; nothing was done or shown
 };
 
+// What the last cut that opened its files found and did.
+struct CutReport {
+    DiscFileSystem fileSystem;     // the source's, read again at the start of the cut
+    std::int64_t bytesWritten = 0; // the output's length
+    bool verified = false;         // read back and found to be what was meant
+    std::string sha256;            // the output's, in lower-case hex, when verified
+};
+
 // Whether a cancelled cut says so: the window's cancel key reports, Quit and close do not.
 enum class CancelNotice { Silent, Report };
 
@@ -64,6 +73,8 @@ class CutJob {
     CutResult run(const CutInputs& inputs, ProgressSink& progress, MessageSink& messages,
                   Pump& pump);
     bool isRunning() const { return running_; }
+    // The last cut's report, once it has returned (a refused cut leaves it as it was).
+    const CutReport& report() const { return report_; }
     // Asks a running cut to stop after its current chunk; ignored when none runs. Once the
     // last chunk is written the cut completes, without the rest of its read-back. A silent
     // request wins over one that reports, and keeps the success message back too.
@@ -86,11 +97,11 @@ class CutJob {
     }
 
   private:
-    struct Outcome; // what the worker did
     // The worker's part: copy, zero tail, length, sync, read-back.
-    Outcome work(std::int64_t totalBytes);
-    void copy(std::int64_t totalBytes, Outcome& outcome);
-    void readBack(std::int64_t totalBytes, Outcome& outcome);
+    void work(std::int64_t totalBytes);
+    // Copies until totalBytes or a cancel; returns how many bytes came from the source.
+    std::int64_t copy(std::int64_t totalBytes);
+    void readBack(std::int64_t sourceBytes, std::int64_t totalBytes);
 
     Random& source_;
     Random& output_;
@@ -101,6 +112,7 @@ class CutJob {
     // Shown by the window's thread, written by the worker's.
     std::atomic<std::int64_t> progressBytes_ = 0;
     std::atomic<CutPhase> phase_ = CutPhase::Copying;
+    CutReport report_; // written by the worker while it runs
     std::int64_t chunkBytes_ = kChunkBytes;
     std::int64_t writeBackBytes_ = kWriteBackBytes;
     int rangesInFlight_ = kWriteBackRangesInFlight;

@@ -4,10 +4,15 @@
 #include "mainwindow/form1.h"
 #include "mainwindow/form1_looks.h"
 #include "mainwindow/translation.h"
+#include "terminal/terminal_mode.h"
+#include "terminal/terminal_options.h"
 
 #include <QApplication>
+#include <csignal>
 #include <cstdio>
 #include <exception>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -25,6 +30,13 @@ form1::CommandLine readCommandLine(int& argc, char** argv) {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    // A file-size limit (ulimit -f) then fails the write with EFBIG, a numbered error, instead
+    // of ending the program in the middle of a cut.
+    std::signal(SIGXFSZ, SIG_IGN);
+    // --cut and --info need no display: no GUI application is made for them.
+    if (const std::vector<std::string> arguments(argv, argv + argc);
+        terminal::wantsTerminal(arguments))
+        return terminal::runTerminal(arguments);
     QCoreApplication::setApplicationName(QString::fromLatin1(form1::kProgramName));
     QCoreApplication::setApplicationVersion(QStringLiteral(QDCT_VERSION));
     const form1::CommandLine command = readCommandLine(argc, argv);
