@@ -4,12 +4,16 @@
 // process, so machine load affects both alike; each side's time is the median over the rounds,
 // so that a round disturbed by other work on the machine does not decide the result. The same
 // is measured again with both drawn at device pixel ratio 2, as on a high-density screen; the
-// last line is the ratio of the two medians at ratio 1.
+// last line is the ratio of the two medians at ratio 1. Before it, huge captions (a megabyte of
+// words, "&a" 100,000 times, 350,000 short lines): setting one (access key and layout) and a
+// redraw, each against Qt's own drawText of the same text in the caption's box with the
+// caption's flags, on a surface of the button's size; the worst of these is its own line.
 #include "bench/image_host.h"
 #include "button/model/derived.h"
 #include "button/model/redraw.h"
 
 #include <QApplication>
+#include <QPainter>
 #include <QPushButton>
 #include <QStyle>
 #include <QStyleFactory>
@@ -89,6 +93,71 @@ Timing measure(const QString& caption, QStyle* style, double ratio) {
     return {median(ourRounds), median(theirRounds)};
 }
 
+// Huge captions: a few rounds each, as one drawing takes milliseconds to seconds.
+constexpr int kHugeRounds = 7;
+constexpr qsizetype kMegabyte = 1 << 20;
+constexpr int kAmpersandPairs = 100000;
+constexpr int kShortLines = 350000;
+
+struct HugeCaption {
+    const char* name;
+    QString text;
+};
+
+std::vector<HugeCaption> hugeCaptions() {
+    QString words;
+    while (words.size() < kMegabyte) words += QStringLiteral("Cut the disc image to size. ");
+    words.truncate(kMegabyte);
+    QString lines;
+    for (int i = 0; i < kShortLines; ++i) lines += QString::number(i) + QLatin1Char('\n');
+    return {{"1 MB of words", words},
+            {"\"&a\" x 100,000", QStringLiteral("&a").repeated(kAmpersandPairs)},
+            {"350,000 short lines", lines}};
+}
+
+// Worst of (set, redraw) against Qt's drawText for one huge caption, each line printed.
+double hugeCaptionRatio(const HugeCaption& huge) {
+    offscreen::ImageHost host(kWidth, kHeight);
+    Control button(host, host);
+    ButtonRecord& r = button.r;
+    r.ButtonType = RoundedGradient;
+    r.ColorScheme = SchemeSystem;
+    r.Enabled = true;
+    offscreen::sizeButton(button, kWidth, kHeight);
+    ApplyColorScheme(button);
+
+    QImage peerImage(kWidth, kHeight, QImage::Format_RGB32);
+    const int flags = Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap | Qt::TextShowMnemonic;
+    std::vector<double> set, redraw, peer;
+    for (int round = 0; round < kHugeRounds; ++round) {
+        // A text of its own each round, so that no cache of an earlier round answers.
+        const QString text = huge.text + QString::number(round);
+        set.push_back(secondsFor(1, [&] {
+            r.Caption = text;
+            SetAccessKey(button);
+            LayoutCaption(button);
+        }));
+        redraw.push_back(secondsFor(1, [&] { Redraw(button, StateUp, true); }));
+        // The part of the caption's box on the button: all that Qt is asked to show.
+        const Rect& c = r.CaptionRect;
+        const QRect box = QRect(QPoint(c.left, c.top), QPoint(c.right - 1, c.bottom - 1))
+                              .intersected(QRect(0, 0, kWidth, kHeight));
+        peer.push_back(secondsFor(1, [&] {
+            peerImage.fill(Qt::white);
+            QPainter p(&peerImage);
+            p.setFont(metrics::standInFont());
+            p.drawText(box, flags, text);
+        }));
+    }
+    const double theirs = median(peer);
+    const double setRatio = median(set) / theirs, redrawRatio = median(redraw) / theirs;
+    std::printf("Huge caption, %s: set %.1f ms, redraw %.1f ms, Qt drawText %.1f ms "
+                "(set/drawText %.2f, redraw/drawText %.2f)\n",
+                huge.name, median(set) * 1e3, median(redraw) * 1e3, theirs * 1e3, setRatio,
+                redrawRatio);
+    return std::max(setRatio, redrawRatio);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -100,6 +169,10 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "bench_redraw: the Fusion style is not available\n");
         return 1;
     }
+    double hugeWorst = 0;
+    for (const HugeCaption& huge : hugeCaptions()) {
+        hugeWorst = std::max(hugeWorst, hugeCaptionRatio(huge));
+    }
     // The high-density run first, so that the last line stays the 1x ratio.
     const Timing doubled = measure(caption, fusion.get(), kHighDensityRatio);
     const Timing plain = measure(caption, fusion.get(), 1.0);
@@ -110,6 +183,7 @@ int main(int argc, char** argv) {
                 plain.theirs / draws * 1e6);
     std::printf("Both at device pixel ratio %.0f: %.2f us and %.2f us per drawing\n",
                 kHighDensityRatio, doubled.ours / draws * 1e6, doubled.theirs / draws * 1e6);
+    std::printf("ratio huge caption/drawText: %.2f\n", hugeWorst);
     std::printf("ratio redraw/qpushbutton at 2x: %.2f\n", doubled.ours / doubled.theirs);
     std::printf("ratio redraw/qpushbutton: %.2f\n", plain.ours / plain.theirs);
     return 0;

@@ -6,9 +6,12 @@
 // blends its colour through that mask. A caption is drawn two or three times per redraw (effect
 // copies, embossing), always from the same mask. On a high-density surface the mask is made at
 // device resolution (Qt lays the text out for the device pixels, as it does for a label), and
-// placed on the device edges of the caption's logical box.
+// placed on the device edges of the caption's logical box. A long caption is measured, and a
+// box too large for a mask drawn, through caption_lines: laid out once in pieces, and on every
+// drawing only the lines that reach the surface.
 #include "button/paint/caption_text.h"
 
+#include "button/paint/caption_lines.h"
 #include "button/paint/device_grid.h"
 
 #include <QCoreApplication>
@@ -76,6 +79,14 @@ void drawCaptionLines(QPainter& p, const QRectF& box, const QString& text) {
     p.restore();
 }
 
+// Up to this length a caption is measured by Qt's one layout; a longer one in pieces of lines.
+constexpr qsizetype kWholeLayoutChars = 4096;
+
+// U+009C separates length variants, which only Qt's one layout can choose between.
+bool inPieces(const QString& text) {
+    return text.size() > kWholeLayoutChars && !text.contains(QChar(0x9C));
+}
+
 // Text, font and resolution, with the wrap width (measuring) or the box size (masks).
 struct TextKey {
     QString text;
@@ -93,17 +104,22 @@ size_t qHash(const TextKey& k, size_t seed = 0) {
 }
 
 // Bounded: a program shows few captions, but a caption typed letter by letter in a designer
-// must not grow the cache without end.
+// must not grow the cache without end, nor huge captions fill the memory.
 constexpr qsizetype kMeasureCacheLimit = 256;
+constexpr qsizetype kMeasureCacheChars = 1 << 24;
+// Laid-out lines of long captions, per box width: the last few.
+constexpr qsizetype kLinesCacheLimit = 4;
 
 QHash<TextKey, QSize>& measureCache();
 QHash<TextKey, QImage>& maskCache();
+QHash<TextKey, std::shared_ptr<const CaptionLines>>& linesCache();
 
 // The caches hold fonts, whose engines must be released while the application object still
 // exists; Qt runs post routines from its destructor.
 void clearCaches() {
     measureCache().clear();
     maskCache().clear();
+    linesCache().clear();
 }
 
 void registerCleanupOnce() {
@@ -116,6 +132,16 @@ void registerCleanupOnce() {
 
 QHash<TextKey, QSize>& measureCache() {
     static QHash<TextKey, QSize> cache;
+    return cache;
+}
+
+qsizetype& measureCacheChars() {
+    static qsizetype chars = 0;
+    return chars;
+}
+
+QHash<TextKey, std::shared_ptr<const CaptionLines>>& linesCache() {
+    static QHash<TextKey, std::shared_ptr<const CaptionLines>> cache;
     return cache;
 }
 
@@ -171,6 +197,22 @@ void blendMask(QImage& surface, const QImage& mask, int left, int top, Rgb color
     }
 }
 
+// The lines of text laid out for p's font and device at width, from the cache when it has them.
+std::shared_ptr<const CaptionLines> linesFor(const QPainter& p, const QString& text, int width) {
+    const QPaintDevice& device = *p.device();
+    TextKey key{text, p.font(), device.logicalDpiX(), device.logicalDpiY(), width, 0};
+    registerCleanupOnce();
+    auto& cache = linesCache();
+    auto it = cache.constFind(key);
+    if (it == cache.constEnd()) {
+        if (cache.size() >= kLinesCacheLimit) cache.clear();
+        auto lines = std::make_shared<const CaptionLines>(
+            layoutCaptionLines(normalisedLineEnds(text), p.font(), &device, width));
+        it = cache.insert(std::move(key), std::move(lines));
+    }
+    return it.value();
+}
+
 } // namespace
 
 QSize measureCaptionText(const QFont& font, const QImage& surface, const QString& text,
@@ -183,11 +225,26 @@ QSize measureCaptionText(const QFont& font, const QImage& surface, const QString
     auto& cache = measureCache();
     if (auto it = cache.constFind(key); it != cache.constEnd()) return it.value();
 
-    const QFontMetrics fm = surface.isNull() ? QFontMetrics(font) : QFontMetrics(font, &surface);
-    const QRect box(0, 0, std::max<std::int32_t>(wrapWidth, 0), 0);
-    const QRect br = fm.boundingRect(box, kMeasureFlags, normalisedLineEnds(text));
-    const QSize size(br.width(), br.height());
-    if (cache.size() >= kMeasureCacheLimit) cache.clear();
+    QSize size;
+    if (inPieces(text)) {
+        const CaptionLines lines = layoutCaptionLines(normalisedLineEnds(text), font,
+                                                      surface.isNull() ? nullptr : &surface,
+                                                      std::max<std::int32_t>(wrapWidth, 0));
+        // As boundingRect rounds the extent out to whole pixels.
+        size = QSize(int(std::ceil(lines.width)), int(std::ceil(lines.height)));
+    } else {
+        const QFontMetrics fm =
+            surface.isNull() ? QFontMetrics(font) : QFontMetrics(font, &surface);
+        const QRect box(0, 0, std::max<std::int32_t>(wrapWidth, 0), 0);
+        const QRect br = fm.boundingRect(box, kMeasureFlags, normalisedLineEnds(text));
+        size = QSize(br.width(), br.height());
+    }
+    qsizetype& chars = measureCacheChars();
+    if (cache.size() >= kMeasureCacheLimit || chars + text.size() > kMeasureCacheChars) {
+        cache.clear();
+        chars = 0;
+    }
+    chars += text.size();
     cache.insert(std::move(key), size);
     return size;
 }
@@ -210,7 +267,14 @@ void drawCaptionTextAt(QImage& surface, const QFont& font, const Rect& rect, con
         p.setPen(QColor(redOf(color), greenOf(color), blueOf(color)));
         const auto w = static_cast<int>(std::int64_t(rect.right) - rect.left);
         const auto h = static_cast<int>(std::int64_t(rect.bottom) - rect.top);
-        drawCaptionLines(p, QRect(rect.left, rect.top, w, h), normalisedLineEnds(text));
+        const QRect box(rect.left, rect.top, w, h);
+        if (!inPieces(text)) {
+            drawCaptionLines(p, box, normalisedLineEnds(text));
+            return;
+        }
+        // Only what meets the surface is laid out and drawn.
+        const QRectF visible(0, 0, grid.logicalWidth(), grid.logicalHeight());
+        drawVisibleCaptionLines(p, box, *linesFor(p, text, w), visible);
         return;
     }
     TextKey key{text, font, surface.logicalDpiX(), surface.logicalDpiY(), dw, dh, grid.ratio()};

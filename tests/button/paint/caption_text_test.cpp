@@ -1,7 +1,9 @@
-// A caption of many lines is drawn in runs of lines, each placed where Qt's one layout of the
-// whole caption would put it: these tests hold the runs to Qt's own drawing of the whole text,
-// pixel for pixel, and a caption of 400,000 ampersands to linear work. Qt alone needs lines
-// times ampersands for it, several times the time limit these tests run under.
+// A long caption is laid out in pieces and only its lines (or, in a very long line, stretches)
+// on the surface are drawn, each placed where Qt's one layout of the whole caption puts it:
+// these tests hold that to Qt's own measuring and drawing of the whole text, pixel for pixel,
+// with the box placed so that a middle part shows, as a tall centred caption's does, and a
+// caption of 400,000 ampersands to linear work. Qt alone needs lines times ampersands for it,
+// several times the time limit these tests run under.
 #include "button/paint/caption_text.h"
 
 #include <QPainter>
@@ -10,6 +12,8 @@
 namespace chameleon {
 namespace {
 
+constexpr int kMeasureFlags =
+    Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap | Qt::TextShowMnemonic;
 constexpr int kFlags = Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap | Qt::TextShowMnemonic;
 
 QFont captionFont() {
@@ -51,6 +55,35 @@ TEST(CaptionTextTest, ManyLinesDrawAsQtDrawsTheWholeText) {
         auto [surface, expected] = surfaceAndQtDrawn({75, 40}, box, text);
         drawCaptionTextAt(surface, captionFont(),
                           Rect{box.left(), box.top(), box.right() + 1, box.bottom() + 1}, text, 0);
+        EXPECT_EQ(surface, expected);
+    }
+}
+
+TEST(CaptionTextTest, LongCaptionsMeasureAndDrawAsQtDoesTheWholeText) {
+    QString words;
+    while (words.size() < 20000) words += QStringLiteral("Cut the &disc image to  size. ");
+    const QString word = QStringLiteral("&a").repeated(12000) + QStringLiteral("AV&&ij");
+    // A wrapped paragraph, wider, one word of 12,000 letters, and lines before a paragraph.
+    struct Case {
+        QString text;
+        int wrap;
+        QPoint at;
+    } const cases[] = {{words, 60, {4, -9000}},
+                       {words, 133, {2, -1500}},
+                       {word, 60, {-40000, 3}},
+                       {manyLines(900) + words, 60, {4, -16000}}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.text.size() << " characters at " << c.wrap);
+        const QImage device(75, 40, QImage::Format_RGB32);
+        const QSize size = measureCaptionText(captionFont(), device, c.text, c.wrap);
+        EXPECT_EQ(size, QFontMetrics(captionFont(), &device)
+                            .boundingRect(QRect(0, 0, c.wrap, 0), kMeasureFlags, c.text)
+                            .size());
+        const QRect box(c.at, size);
+        auto [surface, expected] = surfaceAndQtDrawn({75, 40}, box, c.text);
+        drawCaptionTextAt(surface, captionFont(),
+                          Rect{box.left(), box.top(), box.right() + 1, box.bottom() + 1}, c.text,
+                          0);
         EXPECT_EQ(surface, expected);
     }
 }
