@@ -1,5 +1,5 @@
 // Disc images made at test time by the tools users make them with: xorriso (ISO 9660),
-// genisoimage -udf (ISO 9660 + UDF bridge) and mkudffs (UDF alone), over a megabyte of files.
+// genisoimage -udf (ISO 9660 + UDF bridge) and mkudffs (UDF alone), over three megabytes of files.
 #pragma once
 
 #include "test_files.h"
@@ -22,7 +22,7 @@ inline std::string makeDiscImage(DiscTool tool, const TempDir& dir, const std::s
         return which + " is not installed (scripts/install-deps.sh installs it)";
     const std::string content = dir.file("content"), image = dir.file(name);
     std::filesystem::create_directories(content);
-    writeFile(content + "/video.vob", pattern(1 << 20));
+    writeFile(content + "/video.vob", pattern(3 << 20));
     writeFile(content + "/readme.txt", pattern(100));
     std::string command;
     if (tool == DiscTool::Mkudffs) {
