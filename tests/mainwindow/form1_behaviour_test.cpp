@@ -346,7 +346,7 @@ TEST_F(Form1Test, TheFileSystemLineSaysWhetherTheCutKeepsTheFileSystem) {
          "No ISO 9660 or UDF file system found", false}};
     for (const auto& [act, text, lossy] : steps) {
         act();
-        EXPECT_EQ(line.text(), text);
+        EXPECT_EQ(line.text().toStdString(), text.toStdString());
         // Glyphs blend the ink into the blue: white keeps the blue channel full, yellow drops it.
         const QImage drawn = line.grab().toImage().convertToFormat(QImage::Format_RGB32);
         int leastBlue = 255, mostRed = 0;
