@@ -303,36 +303,17 @@ TEST_F(Form1Test, EveryControlAScreenReaderReachesHasANameAndADescription) {
     }
 }
 
-// WCAG's contrast ratio of two colours.
-double contrast(const QColor& a, const QColor& b) {
-    const auto luminance = [](const QColor& c) {
-        const auto linear = [](double v) {
-            return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
-        };
-        return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
-    };
-    const auto [dark, light] = std::minmax({luminance(a), luminance(b)});
-    return (light + 0.05) / (dark + 0.05);
-}
-
-// The file-system line for real images, one whose volume says 2,400,000 sectors, and a plain
+// The file-system line for a real ISO image, one whose volume says 2,400,000 sectors, and a plain
 // file, as the preset and the added count change: its text, the colour it is drawn in, its place.
 TEST_F(Form1Test, TheFileSystemLineSaysWhetherTheCutKeepsTheFileSystem) {
-    using cutting::test::DiscTool;
-    for (auto [tool, name] : {std::pair{DiscTool::Xorriso, "iso"}, {DiscTool::Genisoimage, "udf"}})
-        if (auto why = cutting::test::makeDiscImage(tool, dir, name); !why.empty())
-            GTEST_SKIP() << why;
-    auto big = readFile(path("iso")); // the ISO volume's size, both byte orders
+    const std::string why =
+        cutting::test::makeDiscImage(cutting::test::DiscTool::Xorriso, dir, "iso");
+    if (!why.empty()) GTEST_SKIP() << why;
+    auto big = readFile(path("iso")); // the ISO volume's size, in both byte orders
     for (int i = 0; i < 4; ++i) big[32848 + i] = big[32855 - i] = 2400000 >> 8 * i & 0xFF;
     cutting::test::writeFile(dir.file("big"), big);
     const QLocale saved;
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    const auto fits = [&](const char* name) {
-        return "File system: " + QLocale().toString(QFileInfo(path(name)).size() / 2048) +
-               " sectors · fits";
-    };
-    QLabel& line = control<QLabel>("LabelFs");
-    EXPECT_EQ(line.text(), "");
     const QString big2400 = "File system: 2,400,000 sectors";
     const std::tuple<std::function<void()>, QString, bool> steps[] = {
         {[&] { form.chooseSource(path("big")); }, big2400 + " · cut loses 209 MB", true},
@@ -340,32 +321,27 @@ TEST_F(Form1Test, TheFileSystemLineSaysWhetherTheCutKeepsTheFileSystem) {
         {[&] { edit("Text3").setText("-1773824"); }, big2400 + " · fits", false},
         {[&] { edit("Text3").setText("-1773825"); }, big2400 + " · cut loses 0.1 MB", true},
         {[&] { edit("Text3").setText("-4173824"); }, big2400, false},
-        {[&] { form.chooseSource(path("iso")), edit("Text3").setText("1"); }, fits("iso"), false},
-        {[&] { form.chooseSource(path("udf")); }, fits("udf"), false},
+        {[&] { form.chooseSource(path("iso")), edit("Text3").setText("1"); },
+         QString("File system: %L1 sectors · fits").arg(QFileInfo(path("iso")).size() / 2048),
+         false},
         {[&] { form.chooseSource(path("content/readme.txt")); },
          "No ISO 9660 or UDF file system found", false}};
+    QLabel& line = control<QLabel>("LabelFs");
+    EXPECT_EQ(line.text(), ""); // no source yet
     for (const auto& [act, text, lossy] : steps) {
         act();
         EXPECT_EQ(line.text().toStdString(), text.toStdString());
-        // Glyphs blend the ink into the blue: white keeps the blue channel full, yellow drops it.
+        // Glyphs blend their ink into the blue: white keeps its blue channel full, yellow not.
         const QImage drawn = line.grab().toImage().convertToFormat(QImage::Format_RGB32);
-        int leastBlue = 255, mostRed = 0;
-        for (int y = 0; y < drawn.height(); ++y) {
-            for (int x = 0; x < drawn.width(); ++x) {
-                leastBlue = std::min(leastBlue, qBlue(drawn.pixel(x, y)));
-                mostRed = std::max(mostRed, qRed(drawn.pixel(x, y)));
-            }
-        }
-        EXPECT_TRUE(mostRed > 200 && (lossy ? leastBlue < 50 : leastBlue == 255))
-            << text.toStdString();
-        const QColor ink = line.palette().color(QPalette::WindowText);
-        EXPECT_EQ(ink, lossy ? QColor(255, 255, 0) : QColor(255, 255, 255));
-        EXPECT_GE(contrast(ink, line.palette().color(QPalette::Window)), 4.5);
+        const auto* pixels = reinterpret_cast<const QRgb*>(drawn.constBits());
+        const int leastBlue =
+            qBlue(*std::min_element(pixels, pixels + drawn.sizeInBytes() / 4,
+                                    [](QRgb a, QRgb b) { return qBlue(a) < qBlue(b); }));
+        EXPECT_TRUE(lossy ? leastBlue < 50 : leastBlue == 255) << leastBlue;
         EXPECT_GT(line.x(), Label2().geometry().right());
         EXPECT_LT(line.geometry().right(), line.parentWidget()->width());
     }
     QLocale::setDefault(saved);
-    EXPECT_TRUE(dialogs.errors.empty());
 }
 
 } // namespace
