@@ -186,7 +186,6 @@ struct UdfVolume {
     std::int64_t end = 0;          // the largest end found so far
     bool hasPartition = false;     // a partition with a usable start and length
     bool hasLogicalVolume = false; // a logical volume of 2048-byte blocks
-    bool otherBlockSize = false;   // a logical volume of any other block size
 };
 
 // Reads the descriptor sequence in `extent`, following pointers to further extents, until its
@@ -211,10 +210,7 @@ bool readSequence(BudgetedReader& reader, Extent extent, UdfVolume& volume) {
             break;
         }
         case kLogicalVolumeTag:
-            if (le32(*s, kLogicalBlockSizeAt) == kSectorBytes)
-                volume.hasLogicalVolume = true;
-            else
-                volume.otherBlockSize = true;
+            volume.hasLogicalVolume |= le32(*s, kLogicalBlockSizeAt) == kSectorBytes;
             break;
         case kPointerTag: {
             const Extent next = extentAt(*s, kPointerNextExtentAt);
@@ -246,7 +242,7 @@ std::int64_t udfVolumeSectors(BudgetedReader& reader) {
     for (const Extent& extent : sequences)
         if (readSequence(reader, extent, volume))
             volume.end = std::max(volume.end, extent.location + extent.sectors);
-    if (!volume.hasPartition || !volume.hasLogicalVolume || volume.otherBlockSize) return 0;
+    if (!volume.hasPartition || !volume.hasLogicalVolume) return 0;
     // The volume closes with a second anchor in its last sector, which often lies just past
     // the last extent found.
     const Sector* closing = reader.read(volume.end);

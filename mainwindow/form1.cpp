@@ -5,6 +5,7 @@
 
 #include "cutting/file_error.h"
 #include "cutting/file_lookup.h"
+#include "mainwindow/file_system_line.h"
 #include "mainwindow/form1_looks.h"
 #include "mainwindow/job_texts.h"
 #include "mainwindow/sector_count.h"
@@ -44,6 +45,9 @@ constexpr std::array kButtonCaptions{QT_TRANSLATE_NOOP("form1::Form1", "Start Cu
 constexpr Qt::WindowFlags kWindowFlags = Qt::Window | Qt::CustomizeWindowHint |
                                          Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                                          Qt::WindowCloseButtonHint;
+
+// The file-system line's distance from Label2 and from the frame's right edge, in pixels.
+constexpr int kLineGap = 8;
 
 constexpr double kBytesPerMB = 1e6;
 constexpr double kWholeMBFrom = 10; // below this, one decimal
@@ -224,10 +228,14 @@ Form1::Form1(std::unique_ptr<Form1Dialogs> dialogs, QWidget* parent)
     for (std::size_t i = 0; i < options.size(); ++i) {
         connect(options[i], &QRadioButton::toggled, this, [this, i](bool checked) {
             updateOptionTabStops();
-            if (checked) Option_Click(static_cast<int>(i) + 1);
+            if (!checked) return;
+            Option_Click(static_cast<int>(i) + 1);
+            showFileSystemLine();
         });
     }
     updateOptionTabStops();
+    connect(ui_->Text3, &QLineEdit::textChanged, this, &Form1::showFileSystemLine);
+    showFileSystemLine();
 
     // A file dropped on the window becomes the source, on the output box the output. The
     // path boxes would take a drop as text; their drags are decided here instead, and the
@@ -285,10 +293,32 @@ void Form1::chameleonButton2_Click() {
 void Form1::chooseSource(const QString& path) {
     ui_->txtSrc->setText(path);
     if (path.isEmpty()) return; // cancelled: Label2 keeps its count
+    sourceFileSystem_.reset();
     guarded([&] {
         const std::uintmax_t bytes = cutting::lookUpFileSize(pathOf(path));
         setLabelCaption(*ui_->Label2, sectorCountText(bytes, QLocale().decimalPoint()));
+        // A few sectors at most; a source it cannot read simply shows no file system.
+        sourceFileSystem_ = cutting::readDiscFileSystem(pathOf(path));
     });
+    showFileSystemLine();
+}
+
+void Form1::showFileSystemLine() {
+    const QLocale locale;
+    const FileSystemLine line = fileSystemLine(
+        sourceFileSystem_,
+        cutOutputBytes(selectedOption(), ui_->Text3->text(), locale.decimalPoint()), locale);
+    QLabel& label = *ui_->LabelFs;
+    QPalette palette = label.palette();
+    palette.setColor(QPalette::WindowText, olePlainColor(line.lossy ? kYellow : kWhite));
+    label.setPalette(palette);
+    // It follows Label2 as its number grows, and ends in an ellipsis rather than leave the frame.
+    const int left = ui_->Label2->geometry().right() + 1 + kLineGap;
+    const int room = ui_->Frame1->width() - kLineGap - left;
+    const QString shown = label.fontMetrics().elidedText(line.text, Qt::ElideRight, room);
+    label.setToolTip(shown == line.text ? QString() : line.text);
+    label.move(left, label.y());
+    setLabelCaption(label, shown);
 }
 
 void Form1::chooseOutput(const QString& path) {
@@ -337,6 +367,14 @@ void Form1::chameleonButton4_Click() {
 
 void Form1::Option_Click(int option) {
     ui_->Text1->setText(QString::number(cutting::presetFor(option).sectors));
+}
+
+int Form1::selectedOption() const {
+    const auto options = optionButtons();
+    const auto selected =
+        std::find_if(options.begin(), options.end(),
+                     [](const QRadioButton* option) { return option->isChecked(); });
+    return selected == options.end() ? 1 : static_cast<int>(selected - options.begin()) + 1;
 }
 
 std::array<QRadioButton*, cutting::kPresets.size()> Form1::optionButtons() const {

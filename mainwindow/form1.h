@@ -12,9 +12,14 @@
 // runs, PB1 shows the percentage, the speed and the time left, and "Verifying" before them
 // during the read-back; otherwise no text. An error that stops a handler is shown with its
 // number and description and the window goes on.
+//
+// Beside the sector count, a line says where the source's file system ends and whether the
+// cut as now asked for (the selected preset plus Text3) keeps all of it; it follows the source,
+// the options and Text3 as they change.
 #pragma once
 
 #include "cutting/cut_job.h"
+#include "cutting/disc_filesystem.h"
 #include "cutting/presets.h"
 #include "cutting/random.h"
 #include "cutting/rate_estimator.h"
@@ -109,6 +114,9 @@ class Form1 : public QWidget {
     void chameleonButton3_Click(); // the cut
     void chameleonButton4_Click(); // quit
     void Option_Click(int option); // the preset's sector count into Text1
+    // The file-system line beside Label2, for the last chosen source and the cut now asked for.
+    void showFileSystemLine();
+    int selectedOption() const; // 1..5
     // Option1 to Option5, in the order of the presets.
     std::array<QRadioButton*, cutting::kPresets.size()> optionButtons() const;
     // Keeps only the selected option button in the tab order.
@@ -131,6 +139,8 @@ class Form1 : public QWidget {
     std::unique_ptr<CutProgress> progress_;
     QShortcut* cancelKey_ = nullptr; // Escape, enabled while a cut runs
     bool closeAfterCut_ = false;     // a close arrived during the cut
+    // The chosen source's file system, read when it was chosen; nullopt before any source.
+    std::optional<cutting::DiscFileSystem> sourceFileSystem_;
 };
 
 } // namespace form1

@@ -31,6 +31,8 @@ inline constexpr std::uint32_t kDefaultColor = 0xFFFFFFFF;
 inline constexpr std::uint32_t kBlue = 0x00FF0000;      // window, frames, labels, options
 inline constexpr std::uint32_t kWhite = 0x00FFFFFF;     // their text
 inline constexpr std::uint32_t kLightCyan = 0x00FFFFC0; // text boxes (RGB #C0FFFF)
+// A warning on the blue (RGB #FFFF00): 8.0:1 contrast against it, white's being 8.6:1.
+inline constexpr std::uint32_t kYellow = 0x0000FFFF;
 // The text boxes' text: the classic default window text, fixed with their light face so that
 // a dark desktop palette cannot put light text on it.
 inline constexpr std::uint32_t kBlack = 0x00000000;
@@ -45,6 +47,8 @@ inline constexpr Look kWindowLook{kBlue, kDefaultColor, kWindowFont};
 inline constexpr Look kCaptionLook{kBlue, kWhite, kCaptionFont};
 inline constexpr Look kLargeCaptionLook{kBlue, kWhite, kLargeCaptionFont};
 inline constexpr Look kTextBoxLook{kLightCyan, kBlack, kWindowFont};
+// The file-system line: a regular weight, so that its longer text fits beside the count.
+inline constexpr Look kInfoLook{kBlue, kWhite, kWindowFont};
 
 struct ControlLook {
     const char* control;
@@ -53,7 +57,7 @@ struct ControlLook {
 
 // Every intrinsic control of Form1 that carries a look of its own. PB1 and the buttons keep
 // theirs (the platform's bar, the buttons' stored settings).
-inline constexpr std::array<ControlLook, 17> kControlLooks{{
+inline constexpr std::array<ControlLook, 18> kControlLooks{{
     {"Frame1", &kCaptionLook},
     {"Frame2", &kCaptionLook},
     {"Frame3", &kCaptionLook},
@@ -66,6 +70,7 @@ inline constexpr std::array<ControlLook, 17> kControlLooks{{
     {"Label1", &kCaptionLook},
     {"Label2", &kCaptionLook},
     {"Label3", &kLargeCaptionLook},
+    {"LabelFs", &kInfoLook},
     {"txtSrc", &kTextBoxLook},
     {"TxtDest", &kTextBoxLook},
     {"Text1", &kTextBoxLook},

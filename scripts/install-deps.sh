@@ -12,6 +12,7 @@ packages=(
   qt6-tools-dev libqt6opengl6-dev qt6-l10n-tools qt6-translations-l10n
   desktop-file-utils appstream dpkg-dev librsvg2-bin
   libssl-dev xfsprogs btrfs-progs
+  xorriso genisoimage udftools
 )
 
 missing=()

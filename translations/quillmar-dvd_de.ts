@@ -150,6 +150,14 @@
         <source>Closes the window</source>
         <translation>Schließt das Fenster</translation>
     </message>
+    <message>
+        <source>File system of the source image</source>
+        <translation>Dateisystem des Quellabbilds</translation>
+    </message>
+    <message>
+        <source>Where the source image&apos;s file system ends, and whether the cut keeps all of it</source>
+        <translation>Wo das Dateisystem des Quellabbilds endet und ob der Zuschnitt es ganz behält</translation>
+    </message>
 </context>
 <context>
     <name>cutting</name>
@@ -323,6 +331,22 @@
     <message>
         <source>Quit</source>
         <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>No ISO 9660 or UDF file system found</source>
+        <translation>Kein ISO-9660- oder UDF-Dateisystem gefunden</translation>
+    </message>
+    <message>
+        <source>File system: %1 sectors</source>
+        <translation>Dateisystem: %1 Sektoren</translation>
+    </message>
+    <message>
+        <source>File system: %1 sectors · fits</source>
+        <translation>Dateisystem: %1 Sektoren · passt</translation>
+    </message>
+    <message>
+        <source>File system: %1 sectors · cut loses %2 MB</source>
+        <translation>Dateisystem: %1 Sektoren · %2 MB fehlen</translation>
     </message>
 </context>
 <context>

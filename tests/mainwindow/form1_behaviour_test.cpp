@@ -6,6 +6,7 @@
 // user's desktop: files dropped from a file manager (real drag events routed by the window to the
 // control under the pointer) and the names a screen reader hears.
 #include "form1_fixture.h"
+#include "tests/cutting/disc_images.h"
 
 #include <QAccessible>
 
@@ -319,12 +320,53 @@ TEST_F(Form1Test, OneDroppedLocalFileBecomesTheSourceOrTheOutputAndAnythingElseI
 TEST_F(Form1Test, EveryControlAScreenReaderReachesHasANameAndADescription) {
     for (const char* name : {"txtSrc", "chameleonButton1", "TxtDest", "chameleonButton2", "PB1",
                              "Option1", "Option2", "Option3", "Option4", "Option5", "Text1",
-                             "Text3", "chameleonButton3", "chameleonButton4"}) {
+                             "Text3", "chameleonButton3", "chameleonButton4", "LabelFs"}) {
         QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(&control(name));
         ASSERT_NE(spoken, nullptr) << name;
         EXPECT_FALSE(spoken->text(QAccessible::Name).isEmpty()) << name;
         EXPECT_FALSE(spoken->text(QAccessible::Description).isEmpty()) << name;
     }
+}
+
+// The file-system line for a real ISO image, one whose volume says 2,400,000 sectors, and a plain
+// file, as the preset and the added count change: its text, the colour it is drawn in, its place.
+TEST_F(Form1Test, TheFileSystemLineSaysWhetherTheCutKeepsTheFileSystem) {
+    const std::string why =
+        cutting::test::makeDiscImage(cutting::test::DiscTool::Xorriso, dir, "iso");
+    if (!why.empty()) GTEST_SKIP() << why;
+    auto big = readFile(path("iso")); // the ISO volume's size, in both byte orders
+    for (int i = 0; i < 4; ++i) big[32848 + i] = big[32855 - i] = 2400000 >> 8 * i & 0xFF;
+    cutting::test::writeFile(dir.file("big"), big);
+    const QLocale saved;
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    const QString big2400 = "File system: 2,400,000 sectors";
+    const std::tuple<std::function<void()>, QString, bool> steps[] = {
+        {[&] { form.chooseSource(path("big")); }, big2400 + " · cut loses 209 MB", true},
+        {[&] { click(option(4)); }, big2400 + " · fits", false},
+        {[&] { edit("Text3").setText("-1773824"); }, big2400 + " · fits", false},
+        {[&] { edit("Text3").setText("-1773825"); }, big2400 + " · cut loses 0.1 MB", true},
+        {[&] { edit("Text3").setText("-4173824"); }, big2400, false},
+        {[&] { form.chooseSource(path("iso")), edit("Text3").setText("1"); },
+         QString("File system: %L1 sectors · fits").arg(QFileInfo(path("iso")).size() / 2048),
+         false},
+        {[&] { form.chooseSource(path("content/readme.txt")); },
+         "No ISO 9660 or UDF file system found", false}};
+    QLabel& line = control<QLabel>("LabelFs");
+    EXPECT_EQ(line.text(), ""); // no source yet
+    for (const auto& [act, text, lossy] : steps) {
+        act();
+        EXPECT_EQ(line.text().toStdString(), text.toStdString());
+        // Glyphs blend their ink into the blue: white keeps its blue channel full, yellow not.
+        const QImage drawn = line.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const auto* pixels = reinterpret_cast<const QRgb*>(drawn.constBits());
+        const int leastBlue =
+            qBlue(*std::min_element(pixels, pixels + drawn.sizeInBytes() / 4,
+                                    [](QRgb a, QRgb b) { return qBlue(a) < qBlue(b); }));
+        EXPECT_TRUE(lossy ? leastBlue < 50 : leastBlue == 255) << leastBlue;
+        EXPECT_GT(line.x(), Label2().geometry().right());
+        EXPECT_LT(line.geometry().right(), line.parentWidget()->width());
+    }
+    QLocale::setDefault(saved);
 }
 
 } // namespace

@@ -188,6 +188,11 @@ TEST(TranslationTest, UnderGermanTheWindowAndTheJobSpeakGerman) {
     QTest::mouseClick(form.findChild<chameleon::ChameleonButtonWidget*>("chameleonButton1"),
                       Qt::LeftButton);
     EXPECT_EQ(dialogs.asked, QStringList{"open|ISO-Datei (*.ISO)|DVD-ISO-Abbild öffnen|"});
+    const qdct::test::TempDir dir;
+    makeImage(QString::fromStdString(dir.file("plain")), 4096); // holds no file system
+    form.chooseSource(QString::fromStdString(dir.file("plain")));
+    EXPECT_EQ(form.findChild<QLabel*>("LabelFs")->text(),
+              "Kein ISO-9660- oder UDF-Dateisystem gefunden");
     // Qt's own texts follow: the dialogs' buttons.
     EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Abbrechen");
 
