@@ -207,6 +207,23 @@ TEST_F(Form1Test, StartPathsFillTheBoxesThroughTheSourceLookUp) {
     EXPECT_EQ(Label2().text(), "2048.5");
 }
 
+// Start paths are bytes: names that are not UTF-8 fill the boxes, show the count and are cut.
+TEST_F(Form1Test, StartPathsThatAreNotUtf8NameTheirFiles) {
+    const std::string source = dir.file("source\xff.ISO"), output = dir.file("out\xfe.ISO");
+    cutting::test::writeFile(source, pattern(1 << 20));
+    std::filesystem::resize_file(source, kOption1Bytes);
+    const CommandLine line = parseCommandLine(
+        {"quillmar-dvd", QByteArray::fromStdString(source), QByteArray::fromStdString(output)});
+    ASSERT_TRUE(line.window);
+    form.chooseSource(line.window->source);
+    form.chooseOutput(line.window->output);
+    EXPECT_EQ(Label2().text(), "2297888");
+    edit("Text3").setText("-2297788");
+    click(3);
+    EXPECT_EQ(dialogs.messages, QStringList{kSuccess});
+    EXPECT_EQ(cutting::test::readFile(output), pattern(100 * 2048));
+}
+
 TEST(CutProgressText, PercentThenSpeedThenTimeLeft) {
     const std::tuple<int, std::optional<double>, std::optional<double>, const char*> cases[] = {
         {0, {}, {}, "0%"},
