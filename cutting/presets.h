@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 namespace cutting {
 
@@ -25,6 +26,11 @@ inline constexpr std::array<Preset, 5> kPresets{{
     {4173824}, // Dual Layer DVD+R
     {4150400}, // Dual Layer DVD-R
 }};
+
+// The presets' names on the command line, in the order of kPresets: stable (scripts use them)
+// and lowercase; the two single-layer DVD-R/RW presets are told apart by their option's order.
+inline constexpr std::array<std::string_view, kPresets.size()> kPresetNames{
+    "dvd-r-1", "dvd-r-2", "dvd+r", "dvd+r-dl", "dvd-r-dl"};
 
 // The preset of Option`option`; throws std::out_of_range outside 1..5.
 inline const Preset& presetFor(int option) {
