@@ -35,11 +35,10 @@ version=$("${headless[@]}" --version)
 "${headless[@]}" --help | grep -q 'SOURCE' || { echo "--help does not name SOURCE"; exit 1; }
 "${headless[@]}" --help-all | grep -q -- '--platform' || { echo "--help-all lacks Qt's options"; exit 1; }
 # A window that takes the options runs until stopped (124); a refused command line ends at once.
-expect_status() {
-  local want=$1 status=0
-  shift
-  timeout 3 "${headless[@]}" -platform offscreen "$@" >/dev/null 2>&1 || status=$?
-  [ "$status" -eq "$want" ] || { echo "quillmar-dvd $*: status $status, not $want"; exit 1; }
+expect_status() { # WANT ARGUMENTS...
+  local status=0
+  timeout 3 "${headless[@]}" -platform offscreen "${@:2}" >/dev/null 2>&1 || status=$?
+  [ "$status" -eq "$1" ] || { echo "quillmar-dvd ${*:2}: status $status, not $1"; exit 1; }
 }
 expect_status 124 -style Fusion -reverse
 expect_status 2 "" x
