@@ -97,8 +97,10 @@ class EventLoopPump final : public cutting::Pump {
     }
 };
 
-std::string pathOf(const QString& text) {
-    return QFile::encodeName(text).toStdString();
+// The file that `box` names: the name chosen for it while the box shows that, else its text.
+std::string pathIn(const QLineEdit& box, const QByteArray& chosen) {
+    const bool unchanged = box.text() == QFile::decodeName(chosen);
+    return (unchanged ? chosen : QFile::encodeName(box.text())).toStdString();
 }
 
 QString clockText(double seconds) {
@@ -291,11 +293,20 @@ void Form1::chameleonButton2_Click() {
 }
 
 void Form1::chooseSource(const QString& path) {
-    ui_->txtSrc->setText(path);
+    chooseSource(QFile::encodeName(path));
+}
+
+void Form1::chooseOutput(const QString& path) {
+    chooseOutput(QFile::encodeName(path));
+}
+
+void Form1::chooseSource(const QByteArray& path) {
+    sourceName_ = path;
+    ui_->txtSrc->setText(QFile::decodeName(path));
     if (path.isEmpty()) return; // cancelled: Label2 keeps its count
     sourceFileSystem_.reset();
     guarded([&] {
-        const std::uintmax_t bytes = cutting::lookUpFileSize(pathOf(path));
+        const std::uintmax_t bytes = cutting::lookUpFileSize(path.toStdString());
         setLabelCaption(*ui_->Label2, sectorCountText(bytes, QLocale().decimalPoint()));
         // A few sectors at most; a source it cannot read simply shows no file system.
         sourceFileSystem_ = cutting::readDiscFileSystem(pathOf(path));
@@ -321,14 +332,15 @@ void Form1::showFileSystemLine() {
     setLabelCaption(label, shown);
 }
 
-void Form1::chooseOutput(const QString& path) {
-    ui_->TxtDest->setText(path);
+void Form1::chooseOutput(const QByteArray& path) {
+    outputName_ = path;
+    ui_->TxtDest->setText(QFile::decodeName(path));
 }
 
 cutting::CutInputs Form1::cutInputs() const {
     cutting::CutInputs inputs;
-    inputs.txtSrc = pathOf(ui_->txtSrc->text());
-    inputs.TxtDest = pathOf(ui_->TxtDest->text());
+    inputs.txtSrc = pathIn(*ui_->txtSrc, sourceName_);
+    inputs.TxtDest = pathIn(*ui_->TxtDest, outputName_);
     inputs.Text1 = ui_->Text1->text().toStdString();
     inputs.Text3 = ui_->Text3->text().toStdString();
     inputs.Label2 = ui_->Label2->text().toStdString();

@@ -99,6 +99,10 @@ class Form1 : public QWidget {
     void chooseSource(const QString& path);
     // Fills TxtDest with `path`, as the output browse does.
     void chooseOutput(const QString& path);
+    // The same for a file name given as bytes: one that is not valid UTF-8 shows with
+    // replacement characters, and the cut uses its bytes for as long as the box shows it.
+    void chooseSource(const QByteArray& path);
+    void chooseOutput(const QByteArray& path);
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -141,6 +145,9 @@ class Form1 : public QWidget {
     bool closeAfterCut_ = false;     // a close arrived during the cut
     // The chosen source's file system, read when it was chosen; nullopt before any source.
     std::optional<cutting::DiscFileSystem> sourceFileSystem_;
+    // The names last chosen for txtSrc and TxtDest, as bytes.
+    QByteArray sourceName_;
+    QByteArray outputName_;
 };
 
 } // namespace form1

@@ -1,5 +1,6 @@
-// Entry point: the command line first, with no display needed, then one application and one
-// window; the application ends when the window goes.
+// Entry point: help and the version first, with no display needed, then one application that
+// takes Qt's own options, the window's command line, and one window; the application ends when
+// the window goes.
 #include "mainwindow/command_line.h"
 #include "mainwindow/form1.h"
 #include "mainwindow/form1_looks.h"
@@ -16,15 +17,24 @@
 
 namespace {
 
-// The desktop entry's name, for desktops that match windows to their entries by it.
+// The desktop entry's id, for desktops that match windows to their entries by it; the entry's
+// StartupWMClass names the same.
 constexpr char kDesktopFileName[] = "io.github.quillmar.QuillmarDvd";
+// Qt's options are the same on every platform; this one needs no display.
+constexpr char kHeadlessPlatform[] = "offscreen";
 
-// Reads the command line under a core application: it knows the arguments and loads the
-// translation for the help text without connecting to a display.
-form1::CommandLine readCommandLine(int& argc, char** argv) {
+QByteArrayList argumentsOf(int argc, char** argv) {
+    QByteArrayList arguments;
+    for (int i = 0; i < argc; ++i) arguments << QByteArray(argv[i]);
+    return arguments;
+}
+
+// Answers help and the version under a core application: it knows the program's name and
+// loads the translation for the help text without connecting to a display.
+form1::EarlyRequest answerEarlyRequest(int& argc, char** argv) {
     const QCoreApplication core(argc, argv);
     const auto translation = form1::installTranslation(QLocale(), form1::translationFolders());
-    return form1::parseCommandLine(QCoreApplication::arguments());
+    return form1::answerEarlyRequest(argumentsOf(argc, argv));
 }
 
 } // namespace
@@ -39,12 +49,16 @@ int main(int argc, char* argv[]) {
         return terminal::runTerminal(arguments);
     QCoreApplication::setApplicationName(QString::fromLatin1(form1::kProgramName));
     QCoreApplication::setApplicationVersion(QStringLiteral(QDCT_VERSION));
-    const form1::CommandLine command = readCommandLine(argc, argv);
-    if (!command.window) return command.exitCode;
+    const form1::EarlyRequest early = answerEarlyRequest(argc, argv);
+    if (early == form1::EarlyRequest::Help || early == form1::EarlyRequest::Version) return 0;
+    if (early == form1::EarlyRequest::HelpAll) qputenv("QT_QPA_PLATFORM", kHeadlessPlatform);
 
-    QApplication app(argc, argv);
+    QApplication app(argc, argv); // takes Qt's options out of argv
     QGuiApplication::setDesktopFileName(QString::fromLatin1(kDesktopFileName));
     const auto translation = form1::installTranslation(QLocale(), form1::translationFolders());
+    if (early == form1::EarlyRequest::HelpAll) form1::showHelpAll();
+    const form1::CommandLine command = form1::parseCommandLine(argumentsOf(argc, argv));
+    if (!command.window) return command.exitCode;
     form1::installFontStandIn(); // before any widget resolves a font
     try {
         form1::Form1 window;

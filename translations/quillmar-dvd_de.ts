@@ -19,6 +19,10 @@
         <source>Too many arguments.</source>
         <translation>Zu viele Argumente.</translation>
     </message>
+    <message>
+        <source>An empty argument names no file.</source>
+        <translation>Ein leeres Argument nennt keine Datei.</translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Makes the Debian package with CPack and checks that it holds the installed files under /usr
-# and depends on the shared libraries dpkg-shlibdeps found plus the window's font.
+# Makes the Debian packages with CPack and checks each: exactly its files (installed_files.txt
+# names each file's package), the packages its Depends must and must not name, and lintian
+# reporting no error and no warning.
 # Usage: check_package.sh BUILD-DIR
 set -euo pipefail
 build=$1
@@ -8,13 +9,24 @@ here=$(cd "$(dirname "$0")" && pwd)
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 
-cpack --config "$build/CPackConfig.cmake" -G DEB -B "$tmp" >/dev/null
-deb=$(echo "$tmp"/*.deb)
-dpkg-deb -c "$deb" | awk '$1 !~ /^d/ {print $6}' | sed 's|^\./usr/||' | LC_ALL=C sort >"$tmp/found"
-LC_ALL=C sort "$here/installed_files.txt" | diff -u - "$tmp/found"
+# Package: the names its Depends must hold ("!" before one that it must not).
+declare -A depends=(
+  [quillmar-dvd]="fonts-dejavu-extra libqt6widgets6 libc6 !libqt6designer6"
+  [libchameleonbutton-dev]="qt6-base-dev"
+  [chameleonbutton-designer-plugin]="libqt6designer6 libqt6widgets6")
 
-depends=$(dpkg-deb -f "$deb" Depends)
-for needed in fonts-dejavu-extra libqt6widgets6 libc6; do
-  [[ ", $depends," == *", $needed"[\ ,]* ]] || { echo "Depends lacks $needed: $depends"; exit 1; }
+cpack --config "$build/CPackConfig.cmake" -G DEB -B "$tmp" >/dev/null
+for package in "${!depends[@]}"; do
+  deb=$(echo "$tmp/${package}_"*.deb)
+  dpkg-deb -c "$deb" | awk '$1 !~ /^d/ {print $6}' | sed 's|^\./usr/||' | LC_ALL=C sort >"$tmp/found"
+  awk -v p="$package" '$1 == p {print $2}' "$here/installed_files.txt" | LC_ALL=C sort \
+    | diff -u --label "$package (expected)" - "$tmp/found"
+  have=$(dpkg-deb -f "$deb" Depends)
+  for name in ${depends[$package]}; do
+    [[ ", $have," == *", ${name#!}"[\ ,]* ]] && held="" || held="!"
+    [ "$held" = "${name%%[a-z]*}" ] || { echo "$package Depends: $have ($name)"; exit 1; }
+  done
+  echo "$package Depends: $have"
 done
-echo "package OK: $depends"
+lintian --fail-on error,warning "$tmp"/*.deb
+echo "packages OK"

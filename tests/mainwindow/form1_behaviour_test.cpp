@@ -216,17 +216,25 @@ TEST(ErrorBoxText, ShowsTheNumberAndTheDescriptionOnItsOwnLines) {
     EXPECT_EQ(errorBoxText(1, "%1 %2"), "Run-time error '1':\n\n%1 %2");
 }
 
+// Start paths are bytes: names that are not UTF-8 fill the boxes, show the count and are cut.
 TEST_F(Form1Test, StartPathsFillTheBoxesThroughTheSourceLookUp) {
-    makeImage(path("a.ISO"), 4195328);
-    form.chooseSource(path("a.ISO"));
-    form.chooseOutput(path("out.ISO"));
-    EXPECT_EQ(Label2().text(), "2048.5");
-    EXPECT_EQ(edit("TxtDest").text(), path("out.ISO"));
+    const std::string source = dir.file("source\xff.ISO"), output = dir.file("out\xfe.ISO");
+    cutting::test::writeFile(source, pattern(1 << 20));
+    std::filesystem::resize_file(source, kOption1Bytes);
+    const StartPaths start = parseCommandLine({"quillmar-dvd", QByteArray::fromStdString(source),
+                                               QByteArray::fromStdString(output)})
+                                 .window.value();
+    form.chooseSource(start.source);
+    form.chooseOutput(start.output);
+    EXPECT_EQ(Label2().text(), "2297888");
+    edit("Text3").setText("-2297788");
+    click(3);
+    EXPECT_EQ(cutting::test::readFile(output), pattern(100 * 2048));
     form.chooseSource(path("missing.ISO"));
     EXPECT_EQ(edit("txtSrc").text(), path("missing.ISO"));
     ASSERT_EQ(dialogs.errors.size(), 1u);
     EXPECT_EQ(dialogs.errors[0].first, 53);
-    EXPECT_EQ(Label2().text(), "2048.5");
+    EXPECT_EQ(Label2().text(), "2297888");
 }
 
 TEST(CutProgressText, PercentThenSpeedThenTimeLeft) {
