@@ -309,7 +309,7 @@ void Form1::chooseSource(const QByteArray& path) {
         const std::uintmax_t bytes = cutting::lookUpFileSize(path.toStdString());
         setLabelCaption(*ui_->Label2, sectorCountText(bytes, QLocale().decimalPoint()));
         // A few sectors at most; a source it cannot read simply shows no file system.
-        sourceFileSystem_ = cutting::readDiscFileSystem(pathOf(path));
+        sourceFileSystem_ = cutting::readDiscFileSystem(path.toStdString());
     });
     showFileSystemLine();
 }
