@@ -50,6 +50,7 @@ int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationName(QString::fromLatin1(form1::kProgramName));
     QCoreApplication::setApplicationVersion(QStringLiteral(QDCT_VERSION));
     const form1::EarlyRequest early = answerEarlyRequest(argc, argv);
+    if (early == form1::EarlyRequest::Help) std::fputs(terminal::terminalHelp().c_str(), stdout);
     if (early == form1::EarlyRequest::Help || early == form1::EarlyRequest::Version) return 0;
     if (early == form1::EarlyRequest::HelpAll) qputenv("QT_QPA_PLATFORM", kHeadlessPlatform);
 

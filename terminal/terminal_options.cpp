@@ -88,7 +88,7 @@ std::string terminalHelp() {
         presets += "  " + std::string(cutting::kPresetNames[i]) +
                    std::string(10 - cutting::kPresetNames[i].size(), ' ') +
                    std::to_string(cutting::kPresets[i].sectors) + " sectors\n";
-    return "Without a window:\n"
+    return "\nWithout a window:\n"
            "  --cut [--preset NAME | --sectors N] [--add N] [--no-verify] SOURCE OUTPUT\n"
            "      Writes the first (preset + added) sectors of SOURCE into OUTPUT, zeros past\n"
            "      its end, syncs, reads the output back and prints its SHA-256.\n"
