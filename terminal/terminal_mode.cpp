@@ -275,8 +275,10 @@ int cut(const Options& options) {
     } else {
         std::printf("Wrote %lld bytes to '%s'%s.\n", static_cast<long long>(report.bytesWritten),
                     options.output.c_str(), cancelled ? ", then stopped" : "");
-        std::printf("%s; the output %s\n", fileSystemText(report.fileSystem).c_str(),
-                    fitText(report.fileSystem, report.bytesWritten).c_str());
+        std::printf("%s", fileSystemText(report.fileSystem).c_str());
+        if (report.fileSystem.kind != cutting::FileSystemKind::None)
+            std::printf("; the output %s", fitText(report.fileSystem, report.bytesWritten).c_str());
+        std::printf("\n");
         std::printf("%s\n", report.verified ? cutting::kVerifiedText : cutting::kNotVerifiedText);
         if (report.verified) std::printf("SHA-256: %s\n", report.sha256.c_str());
     }
