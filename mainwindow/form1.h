@@ -16,6 +16,7 @@
 #include "cutting/presets.h"
 #include "cutting/random.h"
 #include "cutting/rate_estimator.h"
+#include "mainwindow/desktop_session.h"
 #include "mainwindow/dialogs.h"
 #include "mainwindow/scaled_progress.h"
 
@@ -43,14 +44,18 @@ inline constexpr std::chrono::milliseconds kProgressTextInterval{250};
 QString cutProgressText(int percent, std::optional<double> bytesPerSecond,
                         std::optional<double> secondsLeft);
 
-// PB1 as the cut's progress sink: the bar's steps, and its text while the cut runs.
+// PB1 as the cut's progress sink: the bar's steps, and its text while the cut runs, also as
+// the bar's accessible description (a screen reader hears what is drawn; idle, the bar's own
+// description). With a desktop session, the cut's start and progress go to the desktop too.
 class CutProgress final : public cutting::ProgressSink {
   public:
     using Clock = std::chrono::steady_clock;
-    explicit CutProgress(QProgressBar& bar) : bar_(bar), steps_(bar) {}
+    explicit CutProgress(QProgressBar& bar, DesktopSession* desktop = nullptr)
+        : bar_(bar), steps_(bar), desktop_(desktop), idleDescription_(bar.accessibleDescription()) {
+    }
 
     void setMin(double value) override { steps_.setMin(value); }
-    // A new cut: the range, and the text from 0%.
+    // A new cut, once the job has accepted it: the range, and the text from 0%.
     void setMax(double value) override;
     void setValue(double value) override;
     // No text: no cut runs.
@@ -61,6 +66,8 @@ class CutProgress final : public cutting::ProgressSink {
 
     QProgressBar& bar_;
     ScaledProgress steps_;
+    DesktopSession* desktop_;
+    QString idleDescription_;
     cutting::RateEstimator rate_;
     Clock::time_point start_{};
     Clock::time_point shownAt_{};
@@ -110,6 +117,8 @@ class Form1 : public QWidget {
     // Runs a handler's work; an error that leaves it is shown, and the window goes on.
     template <typename Work>
     void guarded(Work&& work);
+    // Shows the error box; a cut the error stopped is over first.
+    void showError(int number, const QString& description);
     cutting::CutInputs cutInputs() const;
 
     std::unique_ptr<Ui::Form1> ui_;
@@ -118,6 +127,7 @@ class Form1 : public QWidget {
     cutting::Random SourceFile;
     cutting::Random OutputFile;
     cutting::CutJob job_{SourceFile, OutputFile};
+    std::unique_ptr<DesktopSession> desktop_;
     std::unique_ptr<CutProgress> progress_;
     QShortcut* cancelKey_ = nullptr; // Escape, enabled while a cut runs
     bool closeAfterCut_ = false;     // a close arrived during the cut

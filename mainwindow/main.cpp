@@ -11,9 +11,6 @@
 
 namespace {
 
-// The desktop entry's name, for desktops that match windows to their entries by it.
-constexpr char kDesktopFileName[] = "io.github.quillmar.QuillmarDvd";
-
 // Reads the command line under a core application: it knows the arguments and loads the
 // translation for the help text without connecting to a display.
 form1::CommandLine readCommandLine(int& argc, char** argv) {
@@ -31,7 +28,8 @@ int main(int argc, char* argv[]) {
     if (!command.window) return command.exitCode;
 
     QApplication app(argc, argv);
-    QGuiApplication::setDesktopFileName(QString::fromLatin1(kDesktopFileName));
+    // For desktops that match windows to their entries by it.
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(form1::kDesktopEntryId));
     const auto translation = form1::installTranslation(QLocale(), form1::translationFolders());
     form1::installFontStandIn(); // before any widget resolves a font
     try {
