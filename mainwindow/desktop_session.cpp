@@ -25,7 +25,7 @@ void DesktopSession::cutStarted() {
 }
 
 void DesktopSession::cutProgress(double fraction) {
-    if (running_) launcher_.show(fraction);
+    if (running_) showLauncherProgress(fraction);
 }
 
 void DesktopSession::cutEnded(CutOutcome outcome, const QString& body) {
@@ -36,7 +36,7 @@ void DesktopSession::cutEnded(CutOutcome outcome, const QString& body) {
         notifier_.notify(
             QCoreApplication::translate(kContext, kSummaries[static_cast<std::size_t>(outcome)]),
             body);
-    launcher_.hide();
+    hideLauncherProgress();
 }
 
 } // namespace form1

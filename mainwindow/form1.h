@@ -9,7 +9,9 @@
 // the window cancels the cut at the next block and closes the window once both files are
 // closed. Escape while a cut runs cancels it too, and says how far it got. While a cut runs,
 // PB1 shows the percentage, the speed and the time left; otherwise no text. An error that
-// stops a handler is shown with its number and description and the window goes on.
+// stops a handler is shown with its number and description and the window goes on. The desktop
+// hears of every cut from its start to its end (desktop_session.h), and a drop is only ever
+// taken as a copy.
 #pragma once
 
 #include "cutting/cut_job.h"

@@ -24,16 +24,12 @@ void sendUpdate(const QVariantMap& properties) {
 
 } // namespace
 
-void LauncherProgress::show(double fraction) {
-    const Clock::time_point now = Clock::now();
-    if (shownAt_ && now - *shownAt_ < kLauncherInterval) return;
-    shownAt_ = now;
+void showLauncherProgress(double fraction) {
     sendUpdate({{QStringLiteral("progress"), std::clamp(fraction, 0.0, 1.0)},
                 {QStringLiteral("progress-visible"), true}});
 }
 
-void LauncherProgress::hide() {
-    shownAt_.reset();
+void hideLauncherProgress() {
     sendUpdate({{QStringLiteral("progress-visible"), false}});
 }
 

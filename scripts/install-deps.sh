@@ -11,6 +11,7 @@ packages=(
   fonts-dejavu-core fonts-dejavu-extra
   qt6-tools-dev libqt6opengl6-dev qt6-l10n-tools qt6-translations-l10n
   desktop-file-utils appstream dpkg-dev librsvg2-bin
+  dbus
 )
 
 missing=()
