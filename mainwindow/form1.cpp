@@ -3,6 +3,7 @@
 // pass as its sinks.
 #include "mainwindow/form1.h"
 
+#include "cutting/cut_messages.h"
 #include "cutting/file_error.h"
 #include "cutting/file_lookup.h"
 #include "mainwindow/file_system_line.h"
@@ -57,25 +58,37 @@ constexpr int kSecondsPerMinute = 60;
 constexpr int kSecondsPerHour = 3600;
 constexpr int kPercent = 100;
 
-// The job's messages come once the cut is over: the bar's text goes first.
+// The job's messages come once the cut is over: the bar's text goes first, and the desktop
+// hears of the end before the box waits for its OK. The success message is titled on its own;
+// the other messages of a started cut report its cancel (a refusal comes before any start).
 class JobMessages final : public cutting::MessageSink {
   public:
-    JobMessages(Form1Dialogs& dialogs, QWidget& parent, CutProgress& progress)
-        : dialogs_(dialogs), parent_(parent), progress_(progress) {}
+    JobMessages(Form1Dialogs& dialogs, QWidget& parent, CutProgress& progress,
+                DesktopSession& desktop, const cutting::CutJob& job)
+        : dialogs_(dialogs), parent_(parent), progress_(progress), desktop_(desktop), job_(job) {}
     void show(const std::string& text, const std::string& title,
               const std::string& details) override {
         progress_.hideText();
+        const QString shown = translateJobText(text);
         QStringList lines;
-        for (const QString& line : QString::fromStdString(details).split(QLatin1Char('\n')))
-            lines << translateJobText(line.toStdString());
-        dialogs_.MsgBox(&parent_, translateJobText(text), translateJobText(title),
-                        details.empty() ? QString() : lines.join(QLatin1Char('\n')));
+        if (text == cutting::kSuccessText) {
+            // What the output keeps of the source's file system, in the frame line's words.
+            const cutting::CutReport& report = job_.report();
+            lines << fileSystemLine(report.fileSystem, report.bytesWritten, QLocale()).text;
+        }
+        if (!details.empty())
+            for (const QString& line : QString::fromStdString(details).split(QLatin1Char('\n')))
+                lines << translateJobText(line.toStdString());
+        desktop_.cutEnded(
+            title == cutting::kSuccessTitle ? CutOutcome::Completed : CutOutcome::Cancelled, shown);
+        dialogs_.MsgBox(&parent_, shown, translateJobText(title), lines.join(QLatin1Char('\n')));
     }
 
   private:
     Form1Dialogs& dialogs_;
     QWidget& parent_;
     CutProgress& progress_;
+    DesktopSession& desktop_;
 };
 
 // The window's own event loop while the cut's worker runs: input, repaints and dialogs go on
@@ -122,13 +135,18 @@ QString droppedFile(const QMimeData* data) {
     return QFileInfo(path).isFile() ? path : QString();
 }
 
-// Accepts a drag-enter, drag-move or drop event that carries one local file; refuses others.
+// Accepts a drag-enter, drag-move or drop event that carries one local file as a copy,
+// whatever the source proposes: a source that honours a move would delete the user's image.
+// Refuses others, and a source that cannot copy.
 bool acceptFileDrag(QDropEvent& event) {
-    const bool accepted = !droppedFile(event.mimeData()).isEmpty();
-    if (accepted)
-        event.acceptProposedAction();
-    else
+    const bool accepted = event.possibleActions().testFlag(Qt::CopyAction) &&
+                          !droppedFile(event.mimeData()).isEmpty();
+    if (accepted) {
+        event.setDropAction(Qt::CopyAction);
+        event.accept();
+    } else {
         event.ignore();
+    }
     return accepted;
 }
 
@@ -149,6 +167,7 @@ QString cutProgressText(int percent, std::optional<double> bytesPerSecond,
 }
 
 void CutProgress::setMax(double value) {
+    if (desktop_) desktop_->cutStarted();
     steps_.setMax(value);
     max_ = value;
     phase_ = cutting::CutPhase::Copying;
@@ -179,13 +198,17 @@ void CutProgress::showText(double value, Clock::time_point now) {
     const int percent =
         max_ > 0 ? static_cast<int>(std::min<double>(kPercent, std::floor(value * kPercent / max_)))
                  : kPercent;
+    const QString text =
+        cutProgressText(percent, rate_.bytesPerSecond(), rate_.secondsLeft(max_), phase_);
     // The text is the whole format: a '%' that is not followed by p, v or m stays as it is.
-    bar_.setFormat(
-        cutProgressText(percent, rate_.bytesPerSecond(), rate_.secondsLeft(max_), phase_));
+    bar_.setFormat(text);
+    bar_.setAccessibleDescription(text);
+    if (desktop_) desktop_->cutProgress(max_ > 0 ? value / max_ : 1);
 }
 
 void CutProgress::hideText() {
     bar_.setTextVisible(false);
+    bar_.setAccessibleDescription(idleDescription_);
 }
 
 Form1::Form1(std::unique_ptr<Form1Dialogs> dialogs, QWidget* parent)
@@ -202,7 +225,8 @@ Form1::Form1(std::unique_ptr<Form1Dialogs> dialogs, QWidget* parent)
     translateButtonCaptions();
     // The job reads whatever Text1 holds; only the option buttons write it.
     ui_->Text1->setReadOnly(true);
-    progress_ = std::make_unique<CutProgress>(*ui_->PB1);
+    desktop_ = std::make_unique<DesktopSession>(*this);
+    progress_ = std::make_unique<CutProgress>(*ui_->PB1, desktop_.get());
     progress_->hideText();
     cancelKey_ = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     cancelKey_->setEnabled(false);
@@ -278,10 +302,15 @@ void Form1::guarded(Work&& work) {
     try {
         work();
     } catch (const qdct::NumberedError& e) {
-        dialogs_->ErrorBox(this, e.number(), translateJobText(e.description()));
+        showError(e.number(), translateJobText(e.description()));
     } catch (const std::exception& e) {
-        dialogs_->ErrorBox(this, qdct::errnum::kInternalError, QString::fromStdString(e.what()));
+        showError(qdct::errnum::kInternalError, QString::fromStdString(e.what()));
     }
+}
+
+void Form1::showError(int number, const QString& description) {
+    desktop_->cutEnded(CutOutcome::Failed, errorBoxText(number, description));
+    dialogs_->ErrorBox(this, number, description);
 }
 
 void Form1::chameleonButton1_Click() {
@@ -354,7 +383,7 @@ cutting::CutInputs Form1::cutInputs() const {
 void Form1::chameleonButton3_Click() {
     // The cut lets clicks through between blocks; this one belongs to the cut already running.
     if (job_.isRunning()) return;
-    JobMessages messages(*dialogs_, *this, *progress_);
+    JobMessages messages(*dialogs_, *this, *progress_, *desktop_, job_);
     EventLoopPump pump;
     cancelKey_->setEnabled(true);
     guarded([&] {
@@ -367,6 +396,9 @@ void Form1::chameleonButton3_Click() {
     });
     cancelKey_->setEnabled(false);
     progress_->hideText();
+    // Only a silent cancel (Quit, close) is still running here: a message or an error ended
+    // every other cut, and a refusal never started one.
+    desktop_->cutEnded(CutOutcome::Cancelled, QString());
     if (closeAfterCut_) {
         closeAfterCut_ = false;
         close();

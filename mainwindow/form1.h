@@ -16,6 +16,9 @@
 // Beside the sector count, a line says where the source's file system ends and whether the
 // cut as now asked for (the selected preset plus Text3) keeps all of it; it follows the source,
 // the options and Text3 as they change.
+//
+// The desktop hears of every cut from its start to its end (desktop_session.h), and a drop is
+// only ever taken as a copy.
 #pragma once
 
 #include "cutting/cut_job.h"
@@ -23,6 +26,7 @@
 #include "cutting/presets.h"
 #include "cutting/random.h"
 #include "cutting/rate_estimator.h"
+#include "mainwindow/desktop_session.h"
 #include "mainwindow/dialogs.h"
 #include "mainwindow/scaled_progress.h"
 
@@ -52,14 +56,18 @@ QString cutProgressText(int percent, std::optional<double> bytesPerSecond,
                         std::optional<double> secondsLeft,
                         cutting::CutPhase phase = cutting::CutPhase::Copying);
 
-// PB1 as the cut's progress sink: the bar's steps, and its text while the cut runs.
+// PB1 as the cut's progress sink: the bar's steps, and its text while the cut runs, also as
+// the bar's accessible description (a screen reader hears what is drawn; idle, the bar's own
+// description). With a desktop session, the cut's start and progress go to the desktop too.
 class CutProgress final : public cutting::ProgressSink {
   public:
     using Clock = std::chrono::steady_clock;
-    explicit CutProgress(QProgressBar& bar) : bar_(bar), steps_(bar) {}
+    explicit CutProgress(QProgressBar& bar, DesktopSession* desktop = nullptr)
+        : bar_(bar), steps_(bar), desktop_(desktop), idleDescription_(bar.accessibleDescription()) {
+    }
 
     void setMin(double value) override { steps_.setMin(value); }
-    // A new cut: the range, and the text from 0%.
+    // A new cut, once the job has accepted it: the range, and the text from 0%.
     void setMax(double value) override;
     void setValue(double value) override;
     // The read-back: the same range from 0, with its own speed.
@@ -72,6 +80,8 @@ class CutProgress final : public cutting::ProgressSink {
 
     QProgressBar& bar_;
     ScaledProgress steps_;
+    DesktopSession* desktop_;
+    QString idleDescription_;
     cutting::RateEstimator rate_;
     Clock::time_point start_{};
     Clock::time_point shownAt_{};
@@ -132,6 +142,8 @@ class Form1 : public QWidget {
     // Runs a handler's work; an error that leaves it is shown, and the window goes on.
     template <typename Work>
     void guarded(Work&& work);
+    // Shows the error box; a cut the error stopped is over first.
+    void showError(int number, const QString& description);
     cutting::CutInputs cutInputs() const;
 
     std::unique_ptr<Ui::Form1> ui_;
@@ -140,6 +152,7 @@ class Form1 : public QWidget {
     cutting::Random SourceFile;
     cutting::Random OutputFile;
     cutting::CutJob job_{SourceFile, OutputFile};
+    std::unique_ptr<DesktopSession> desktop_;
     std::unique_ptr<CutProgress> progress_;
     QShortcut* cancelKey_ = nullptr; // Escape, enabled while a cut runs
     bool closeAfterCut_ = false;     // a close arrived during the cut

@@ -2,6 +2,7 @@
 // takes Qt's own options, the window's command line, and one window; the application ends when
 // the window goes.
 #include "mainwindow/command_line.h"
+#include "mainwindow/cut_notifier.h"
 #include "mainwindow/form1.h"
 #include "mainwindow/form1_looks.h"
 #include "mainwindow/translation.h"
@@ -17,9 +18,6 @@
 
 namespace {
 
-// The desktop entry's id, for desktops that match windows to their entries by it; the entry's
-// StartupWMClass names the same.
-constexpr char kDesktopFileName[] = "io.github.quillmar.QuillmarDvd";
 // Qt's options are the same on every platform; this one needs no display.
 constexpr char kHeadlessPlatform[] = "offscreen";
 
@@ -55,7 +53,9 @@ int main(int argc, char* argv[]) {
     if (early == form1::EarlyRequest::HelpAll) qputenv("QT_QPA_PLATFORM", kHeadlessPlatform);
 
     QApplication app(argc, argv); // takes Qt's options out of argv
-    QGuiApplication::setDesktopFileName(QString::fromLatin1(kDesktopFileName));
+    // For desktops that match windows to their entries by it; the entry's StartupWMClass names
+    // the window's class.
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(form1::kDesktopEntryId));
     const auto translation = form1::installTranslation(QLocale(), form1::translationFolders());
     if (early == form1::EarlyRequest::HelpAll) form1::showHelpAll();
     const form1::CommandLine command = form1::parseCommandLine(argumentsOf(argc, argv));

@@ -10,7 +10,7 @@ packages=(
   xvfb xdotool x11-utils
   fonts-dejavu-core fonts-dejavu-extra
   qt6-tools-dev libqt6opengl6-dev qt6-l10n-tools qt6-translations-l10n
-  desktop-file-utils appstream dpkg-dev librsvg2-bin lintian man-db
+  desktop-file-utils appstream dpkg-dev librsvg2-bin lintian man-db dbus
   libssl-dev xfsprogs btrfs-progs
   xorriso genisoimage udftools
 )

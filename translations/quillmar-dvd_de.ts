@@ -299,6 +299,32 @@
     </message>
 </context>
 <context>
+    <name>form1::CutNotifier</name>
+    <message>
+        <source>Show</source>
+        <translation>Anzeigen</translation>
+    </message>
+</context>
+<context>
+    <name>form1::DesktopSession</name>
+    <message>
+        <source>Cutting a disc image</source>
+        <translation>Ein Disc-Abbild wird zugeschnitten</translation>
+    </message>
+    <message>
+        <source>Cut complete</source>
+        <translation>Zuschnitt abgeschlossen</translation>
+    </message>
+    <message>
+        <source>Cut failed</source>
+        <translation>Zuschnitt fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Cut cancelled</source>
+        <translation>Zuschnitt abgebrochen</translation>
+    </message>
+</context>
+<context>
     <name>form1::Form1</name>
     <message>
         <source>File ISO (*.ISO)</source>

@@ -165,18 +165,27 @@ TEST_F(Form1Test, QuitOrCloseDuringACutCancelsItThenCloses) {
     EXPECT_TRUE(dialogs.messages.empty() && dialogs.errors.empty());
 }
 
-// Escape stops a cut after its block and says how far it got; PB1's text shows only meanwhile.
+QString spoken(QWidget& control) {
+    return QAccessible::queryAccessibleInterface(&control)->text(QAccessible::Description);
+}
+
+// Escape stops a cut after its block and says how far it got; PB1's text shows only meanwhile,
+// and a screen reader hears it as the bar's description.
 TEST_F(Form1Test, EscapeDuringACutCancelsItAndSaysHowFarItGot) {
     makeImage(path("output.ISO"), 2u << 20, 1 << 20); // older and longer
     prepareCut(path("output.ISO"), kChunksCut);
     EXPECT_FALSE(PB1().isTextVisible());
     QString textDuringCut;
+    QString spokenDuringCut;
     QTimer::singleShot(0, &form, [&] {
         textDuringCut = PB1().isTextVisible() ? PB1().text() : "(none)";
+        spokenDuringCut = spoken(PB1());
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
     });
     click(3);
     EXPECT_EQ(textDuringCut, "0%");
+    EXPECT_EQ(spokenDuringCut, "0%");
+    EXPECT_EQ(spoken(PB1()), "How much of the output image has been written");
     const auto written = std::filesystem::file_size(path("output.ISO").toStdString());
     EXPECT_TRUE(written < kChunksCut * 2048u) << written;
     auto expected = pattern(1 << 20);
@@ -275,17 +284,21 @@ TEST(ScaledProgressTest, MapsBytesOntoWholeStepsInSixtyFourBits) {
 
 enum Field { None, Source, Output };
 
-// Drags `data` onto `target` through the window's own routing; true when it was dropped.
-bool dragOnto(QWidget& form, QWidget& target, const QMimeData& data) {
+// Drags `data` onto `target` through the window's own routing, offering `actions` and
+// proposing a move (Shift held); the action the drop was accepted with, or IgnoreAction.
+Qt::DropAction dragOnto(QWidget& form, QWidget& target, const QMimeData& data,
+                        Qt::DropActions actions = Qt::CopyAction | Qt::MoveAction) {
     const QPoint at = target.mapTo(&form, target.rect().center());
-    QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QDragEnterEvent enter(at, actions, &data, Qt::LeftButton, Qt::ShiftModifier);
     QCoreApplication::sendEvent(form.windowHandle(), &enter);
-    if (!enter.isAccepted()) return false;
-    QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    if (!enter.isAccepted()) return Qt::IgnoreAction;
+    QDropEvent drop(at, actions, &data, Qt::LeftButton, Qt::ShiftModifier);
     QCoreApplication::sendEvent(form.windowHandle(), &drop);
-    return drop.isAccepted();
+    return drop.isAccepted() ? drop.dropAction() : Qt::IgnoreAction;
 }
 
+// A drop is a copy whatever the source proposes, so that it never deletes the image; a source
+// that cannot copy is refused.
 TEST_F(Form1Test, OneDroppedLocalFileBecomesTheSourceOrTheOutputAndAnythingElseIsRefused) {
     makeImage(path("a.ISO"), 4096);
     makeImage(path("b.ISO"), 2048);
@@ -316,11 +329,14 @@ TEST_F(Form1Test, OneDroppedLocalFileBecomesTheSourceOrTheOutputAndAnythingElseI
         else
             data.setData("text/uri-list", payload.toUtf8() + "\r\n");
         QWidget& over = QString(target) == "Form1" ? form : control(target);
-        EXPECT_EQ(dragOnto(form, over, data), field != None);
+        EXPECT_EQ(dragOnto(form, over, data), field != None ? Qt::CopyAction : Qt::IgnoreAction);
         EXPECT_EQ(edit("txtSrc").text(), field == Source ? path("a.ISO") : "before");
         EXPECT_EQ(Label2().text(), field == Source ? "2" : "0");
         EXPECT_EQ(edit("TxtDest").text(), field == Output ? path("a.ISO") : "before");
         EXPECT_EQ(edit("Text3").text(), "1");
+        if (field != None) { // and none from a source that can only move it
+            EXPECT_EQ(dragOnto(form, over, data, Qt::MoveAction), Qt::IgnoreAction);
+        }
     }
 }
 
