@@ -89,6 +89,7 @@ class JobMessages final : public cutting::MessageSink {
     QWidget& parent_;
     CutProgress& progress_;
     DesktopSession& desktop_;
+    const cutting::CutJob& job_;
 };
 
 // The window's own event loop while the cut's worker runs: input, repaints and dialogs go on
