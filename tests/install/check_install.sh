@@ -32,7 +32,9 @@ warnings=$(man --warnings -l "$tmp/usr/share/man/man1/quillmar-dvd.1.gz" 2>&1 >/
 headless=(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$tmp/usr/bin/quillmar-dvd")
 version=$("${headless[@]}" --version)
 [ "$version" = "quillmar-dvd 1.0" ] || { echo "--version printed: $version"; exit 1; }
-"${headless[@]}" --help | grep -q 'SOURCE' || { echo "--help does not name SOURCE"; exit 1; }
+help=$("${headless[@]}" --help)
+grep -q 'SOURCE' <<<"$help" || { echo "--help does not name SOURCE"; exit 1; }
+grep -q -- '--cut' <<<"$help" || { echo "--help does not list the terminal mode"; exit 1; }
 "${headless[@]}" --help-all | grep -q -- '--platform' || { echo "--help-all lacks Qt's options"; exit 1; }
 # A window that takes the options runs until stopped (124); a refused command line ends at once.
 expect_status() { # WANT ARGUMENTS...
