@@ -17,7 +17,8 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 table="$root/scripts/mutants.tsv"
 build="build-mut"
 timeout=120
-targets=(cutting_tests button_tests button_widget_tests mainwindow_tests quillmar-dvd)
+targets=(cutting_tests button_tests button_widget_tests button_widget_ratio_tests designer_plugin_tests
+  chameleonbuttonplugin mainwindow_tests quillmar-dvd)
 
 while getopts "b:t:h" opt; do
   case $opt in
