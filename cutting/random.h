@@ -40,7 +40,8 @@ class Random {
     // an existing one; the position is the first byte. 45601 if a file is open, 45602 if the
     // system refuses (or another holder of the file keeps it locked).
     void OpenFile(const std::string& sFileName);
-    // Opens an existing file (not a folder) for reading while others may read and write it.
+    // Opens an existing file (not a folder) for reading beside other readers; a file held
+    // by OpenFile (the output) stays exclusive to its holder, and is refused with 45602.
     // Neither open blocks: a FIFO or a socket is refused with 45602 (ESPIPE) at once.
     void OpenFileRead(const std::string& sFileName);
     // Closes the file and resets the fields; a close that the system reports as failed still

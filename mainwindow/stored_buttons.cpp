@@ -2,9 +2,9 @@
 // engine does for a user control: size the instance from its extent, then let it load.
 #include "mainwindow/stored_buttons.h"
 
-#include "button/paint/checked_math.h"
 #include "button/paint/metrics.h"
 #include "button/widget/button_widget.h"
+#include "common/numbered_error.h"
 
 #include <QFile>
 #include <QJsonDocument>
@@ -21,6 +21,11 @@ namespace form1 {
 
 namespace {
 
+// Malformed stored data is the window's error, numbered as the button numbers a bad value.
+[[noreturn]] void raiseStoredDataError(const std::string& description) {
+    throw qdct::NumberedError(qdct::errnum::kInvalidPropertyValue, "Form1", description);
+}
+
 int himetricToPixels(std::int32_t himetric) {
     return static_cast<int>(std::lround(chameleon::metrics::himetricToPixels(himetric)));
 }
@@ -31,15 +36,13 @@ std::map<QString, chameleon::PropertyBag> readStoredButtons(const QByteArray& js
     QJsonParseError parseError{};
     const QJsonDocument document = QJsonDocument::fromJson(json, &parseError);
     if (parseError.error != QJsonParseError::NoError || !document.isObject())
-        chameleon::raiseControlError(qdct::errnum::kInvalidPropertyValue,
-                                     "the stored buttons are not a JSON object of bags");
+        raiseStoredDataError("the stored buttons are not a JSON object of bags");
     std::map<QString, chameleon::PropertyBag> bags;
     const QJsonObject object = document.object();
     for (auto it = object.begin(); it != object.end(); ++it) {
         if (!it.value().isArray())
-            chameleon::raiseControlError(qdct::errnum::kInvalidPropertyValue,
-                                         "the stored bag of '" + it.key().toStdString() +
-                                             "' is not an array");
+            raiseStoredDataError("the stored bag of '" + it.key().toStdString() +
+                                 "' is not an array");
         bags.emplace(it.key(), chameleon::PropertyBag::fromJson(it.value().toArray()));
     }
     return bags;

@@ -20,28 +20,33 @@ constexpr char kGroup[] = "Quillmar";
 constexpr char kIncludeFile[] = "<chameleonbutton/chameleonbutton.h>";
 constexpr char kIcon[] = ":/chameleonbutton/designer/button.png";
 
-// The properties a design-mode setter changes besides its own, by the notice it issues.
+// What a change notice means for Designer's property sheet: the stored properties it changed
+// (so that the form file keeps them: the colours' twins that Designer edits are not stored),
+// and the colour swatches whose shown value moved with it.
 struct FollowOn {
     const char* notice;
     const char* property;
+    bool stored;
 };
 constexpr FollowOn kFollowOns[] = {
-    {"BCOL", "BackOver"},
-    {"FCOL", "ForeOver"},
-    {"BTYPE", "FontBold"},
+    {"BCOL", "BackColor", true}, {"BCOL", "BackOver", true},  {"BCOL", "backOver", false},
+    {"BCOLO", "BackOver", true}, {"FCOL", "ForeColor", true}, {"FCOL", "ForeOver", true},
+    {"FCOL", "foreOver", false}, {"FCOLO", "ForeOver", true}, {"MCOL", "MaskColor", true},
+    {"BTYPE", "font", true},
 };
 
 // Marks `property` of `widget` changed in Designer's property sheet, so the form stores it,
 // and shows its new value in the property editor.
-void markChanged(QDesignerFormEditorInterface* core, QWidget* widget, const char* property) {
+void markChanged(QDesignerFormEditorInterface* core, QWidget* widget, const FollowOn& f) {
     auto* sheet = qt_extension<QDesignerPropertySheetExtension*>(core->extensionManager(), widget);
     if (!sheet) return;
-    const int index = sheet->indexOf(QString::fromLatin1(property));
+    const int index = sheet->indexOf(QString::fromLatin1(f.property));
     if (index < 0) return;
-    sheet->setChanged(index, true);
+    if (f.stored) sheet->setChanged(index, true);
     QDesignerPropertyEditorInterface* editor = core->propertyEditor();
     if (editor && editor->object() == widget)
-        editor->setPropertyValue(QString::fromLatin1(property), widget->property(property), true);
+        editor->setPropertyValue(QString::fromLatin1(f.property), widget->property(f.property),
+                                 sheet->isChanged(index));
 }
 
 } // namespace
@@ -85,14 +90,15 @@ QWidget* ChameleonButtonDesignerPlugin::createWidget(QWidget* parent) {
                     if (key == QLatin1String("BTYPE") &&
                         button->ButtonType() != ChameleonButtonWidget::DoubleFrame)
                         continue;
-                    markChanged(core, button, f.property);
+                    markChanged(core, button, f);
                 }
             });
     return button;
 }
 
 QString ChameleonButtonDesignerPlugin::domXml() const {
-    return QStringLiteral(R"(<ui language="c++">
+    // The widget box shows the display name, not the namespaced class.
+    return QStringLiteral(R"(<ui language="c++" displayname="chameleonButton">
  <widget class="%1" name="chameleonButton">
   <property name="geometry">
    <rect><x>0</x><y>0</y><width>75</width><height>23</height></rect>

@@ -26,25 +26,6 @@ QString trimmedSpaces(const QString& s) {
     return s.mid(first, last - first);
 }
 
-// Where each derived colour lives in the record and in a DerivedColors, in one list.
-struct DerivedField {
-    Rgb ButtonRecord::*inRecord;
-    Rgb DerivedColors::*inColors;
-};
-constexpr DerivedField kDerivedFields[] = {
-    {&ButtonRecord::FaceColor, &DerivedColors::FaceColor},
-    {&ButtonRecord::LightColor, &DerivedColors::LightColor},
-    {&ButtonRecord::HighlightColor, &DerivedColors::HighlightColor},
-    {&ButtonRecord::ShadowColor, &DerivedColors::ShadowColor},
-    {&ButtonRecord::DarkShadowColor, &DerivedColors::DarkShadowColor},
-    {&ButtonRecord::TextColor, &DerivedColors::TextColor},
-    {&ButtonRecord::TextOverColor, &DerivedColors::TextOverColor},
-    {&ButtonRecord::HotFrameColor, &DerivedColors::HotFrameColor},
-    {&ButtonRecord::HotFillColor, &DerivedColors::HotFillColor},
-    {&ButtonRecord::GradientBase, &DerivedColors::GradientBase},
-    {&ButtonRecord::MaskColorValue, &DerivedColors::MaskColorValue},
-};
-
 } // namespace
 
 SchemeInputs schemeInputsOf(const Control& c) {
@@ -64,18 +45,8 @@ SchemeInputs schemeInputsOf(const Control& c) {
     return in;
 }
 
-DerivedColors derivedColorsOf(const ButtonRecord& r) {
-    DerivedColors d;
-    for (const DerivedField& f : kDerivedFields) d.*f.inColors = r.*f.inRecord;
-    return d;
-}
-
-void storeDerivedColors(ButtonRecord& r, const DerivedColors& d) {
-    for (const DerivedField& f : kDerivedFields) r.*f.inRecord = d.*f.inColors;
-}
-
 void ApplyColorScheme(Control& c) {
-    storeDerivedColors(c.r, deriveColors(schemeInputsOf(c)));
+    c.r.colors = deriveColors(schemeInputsOf(c));
 }
 
 CaptionLayout layoutCaptionFor(const ButtonRecord& r, const QFont& font, const QImage& surface) {
@@ -219,6 +190,25 @@ QSize measuredPictureSize(const Control& c, const PicturePtr& picture) {
                               " on a side or of negative size");
     }
     return size;
+}
+
+void requireStorablePicture(const PicturePtr& picture) {
+    if (picture && !pictureWithinLimit(*picture)) {
+        raiseControlError(qdct::errnum::kInvalidPropertyValue,
+                          "Invalid property value: a picture of " +
+                              std::to_string(picture->image.width()) + " x " +
+                              std::to_string(picture->image.height()) + " pixels is larger than " +
+                              std::to_string(metrics::kMaxPicturePixels) + " on a side");
+    }
+}
+
+void requireStorableFontSize(double points) {
+    if (!metrics::fontWithinLimit(points)) {
+        raiseControlError(qdct::errnum::kInvalidPropertyValue,
+                          "Invalid property value: a font of " + std::to_string(points) +
+                              " points is outside 0 to " +
+                              std::to_string(int(metrics::kMaxFontPoints)));
+    }
 }
 
 void MeasurePicture(Control& c) {

@@ -10,9 +10,6 @@ namespace chameleon {
 
 // The scheme's inputs as the record and the host hold them now.
 SchemeInputs schemeInputsOf(const Control& c);
-// The record's derived colours, and storing them back.
-DerivedColors derivedColorsOf(const ButtonRecord& r);
-void storeDerivedColors(ButtonRecord& r, const DerivedColors& d);
 // Recomputes every derived colour of the record from its properties.
 void ApplyColorScheme(Control& c);
 
@@ -31,6 +28,10 @@ void SetAccessKey(Control& c);
 // A picture's size in pixels through the host's scale (0 by 0 for none); raises error 380 for
 // a side beyond metrics::kMaxPicturePixels or below 0.
 QSize measuredPictureSize(const Control& c, const PicturePtr& picture);
+// Raises error 380 for a picture the store would refuse (pictureWithinLimit); none passes.
+void requireStorablePicture(const PicturePtr& picture);
+// Raises error 380 for a font size (points) the store would refuse (metrics::fontWithinLimit).
+void requireStorableFontSize(double points);
 // Sets PictureWidth and PictureHeight from PictureNormal (0 without one).
 void MeasurePicture(Control& c);
 // Builds ShapeRegion for the current ButtonType and client size.

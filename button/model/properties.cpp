@@ -88,11 +88,11 @@ void chameleonButton::newInstance() {
     r.ColorScheme = SchemeSystem;
     ApplyColorScheme(c_);
     // Plain RGB copies of what the system table holds now, not system colour indices.
-    r.BackColor = static_cast<OleColor>(r.FaceColor);
-    r.BackOver = static_cast<OleColor>(r.FaceColor);
+    r.BackColor = static_cast<OleColor>(r.colors.FaceColor);
+    r.BackOver = static_cast<OleColor>(r.colors.FaceColor);
     r.MaskColor = kDefaultMaskColor;
-    r.ForeColor = static_cast<OleColor>(r.TextColor);
-    r.ForeOver = static_cast<OleColor>(r.TextColor);
+    r.ForeColor = static_cast<OleColor>(r.colors.TextColor);
+    r.ForeOver = static_cast<OleColor>(r.colors.TextColor);
     LayoutCaption(c_);
 }
 
@@ -329,6 +329,8 @@ QFont chameleonButton::Font() const {
 }
 
 void chameleonButton::setFont(const QFont& newFont) {
+    // A font the store refuses changes nothing.
+    requireStorableFontSize(metrics::storedFontPoints(newFont));
     c_.surface.setFont(newFont);
     LayoutCaption(c_);
     Redraw(c_, StateUp, true);
@@ -367,6 +369,7 @@ template <typename Change>
 void changeFont(Control& c, Change change) {
     QFont font = c.surface.font();
     change(font);
+    requireStorableFontSize(metrics::storedFontPoints(font));
     c.surface.setFont(font);
     LayoutCaption(c);
     Redraw(c, StateUp, true);
@@ -386,6 +389,8 @@ void chameleonButton::setFontUnderline(bool newValue) {
 }
 
 void chameleonButton::setFontSize(std::int16_t newValue) {
+    // Checked as asked: Qt would keep the old size for one of 0 or less.
+    requireStorableFontSize(newValue);
     changeFont(c_, [newValue](QFont& f) { f.setPointSizeF(double(newValue)); });
 }
 
@@ -409,6 +414,7 @@ PicturePtr chameleonButton::MouseIcon() const {
 }
 
 void chameleonButton::setMouseIcon(const PicturePtr& newIcon) {
+    requireStorablePicture(newIcon); // refused before anything changes
     // Both steps may fail without the setter failing.
     try {
         c_.host.setMouseIcon(newIcon);
@@ -445,7 +451,9 @@ quintptr chameleonButton::hwnd() const {
 // --- pictures -------------------------------------------------------------------------------
 
 void chameleonButton::setPictureNormal(const PicturePtr& newPic) {
-    measuredPictureSize(c_, newPic); // a picture too large to draw changes nothing
+    // A picture too large to draw or to store changes nothing.
+    requireStorablePicture(newPic);
+    measuredPictureSize(c_, newPic);
     c_.r.PictureNormal = newPic;
     MeasurePicture(c_);
     LayoutCaption(c_);
@@ -454,6 +462,7 @@ void chameleonButton::setPictureNormal(const PicturePtr& newPic) {
 }
 
 void chameleonButton::setPictureOver(const PicturePtr& newPic) {
+    requireStorablePicture(newPic); // shown only while hovering, but always stored
     c_.r.PictureOver = newPic;
     // Only the hover look shows it.
     if (c_.r.IsOver) Redraw(c_, c_.r.LastState, true);

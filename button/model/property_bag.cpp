@@ -55,8 +55,7 @@ const char* describeType(PropertyType type) {
 // --- JSON form of the values ------------------------------------------------------------
 
 QJsonValue fontToJson(const QFont& font) {
-    // A font asked for in pixels has no point size; at 96 dots per inch a pixel is 3/4 point.
-    const double size = font.pointSizeF() > 0 ? font.pointSizeF() : font.pixelSize() * 0.75;
+    const double size = metrics::storedFontPoints(font);
     return QJsonObject{{"name", font.family()},
                        {"size", size},
                        {"bold", font.bold()},
@@ -112,8 +111,7 @@ QFont fontFromJson(const QString& key, const QJsonValue& value) {
                             o.value("italic").isBool() && o.value("underline").isBool();
     if (!wellFormed)
         throwInvalid(key, QStringLiteral("is not a font {name, size, bold, italic, underline}"));
-    // Also refuses an infinite size, which would be saved as null and never load again.
-    if (!(size > 0 && size <= metrics::kMaxFontPoints))
+    if (!metrics::fontWithinLimit(size))
         throwInvalid(
             key,
             QStringLiteral("has a font size outside 0 to %1 points").arg(metrics::kMaxFontPoints));
@@ -123,11 +121,6 @@ QFont fontFromJson(const QString& key, const QJsonValue& value) {
     font.setItalic(o.value("italic").toBool());
     font.setUnderline(o.value("underline").toBool());
     return font;
-}
-
-bool withinPictureLimit(const QSizeF& size) {
-    return size.width() >= 0 && size.height() >= 0 && size.width() <= metrics::kMaxPicturePixels &&
-           size.height() <= metrics::kMaxPicturePixels;
 }
 
 PicturePtr pictureFromJson(const QString& key, const QJsonValue& value) {
@@ -152,9 +145,7 @@ PicturePtr pictureFromJson(const QString& key, const QJsonValue& value) {
         static_cast<std::int32_t>(wholeNumber(key, o.value("himetricWidth"), low, high, "i32"));
     picture->himetricHeight =
         static_cast<std::int32_t>(wholeNumber(key, o.value("himetricHeight"), low, high, "i32"));
-    if (!withinPictureLimit(image.size()) ||
-        !withinPictureLimit(QSizeF(metrics::himetricToPixels(picture->himetricWidth),
-                                   metrics::himetricToPixels(picture->himetricHeight))))
+    if (!pictureWithinLimit(*picture))
         throwInvalid(key, QStringLiteral("is larger than %1 pixels on a side or of negative size")
                               .arg(metrics::kMaxPicturePixels));
     return picture;

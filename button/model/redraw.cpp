@@ -29,38 +29,18 @@ bool drawsHoverColors(const ButtonRecord& r) {
 ButtonFace faceOf(Control& c, std::uint8_t state, bool hoverColors) {
     const ButtonRecord& r = c.r;
     ButtonFace f;
+    static_cast<FaceProperties&>(f) = r;
     if (hoverColors) {
         SchemeInputs in = schemeInputsOf(c);
         in.BackColor = r.BackOver;
         static_cast<DerivedColors&>(f) = deriveColors(in);
     } else {
-        static_cast<DerivedColors&>(f) = derivedColorsOf(r);
+        static_cast<DerivedColors&>(f) = r.colors;
     }
-    f.ButtonType = r.ButtonType;
-    f.ColorScheme = r.ColorScheme;
-    f.SpecialEffect = r.SpecialEffect;
-    f.PicturePosition = r.PicturePosition;
-    f.ClientWidth = r.ClientWidth;
-    f.ClientHeight = r.ClientHeight;
-    f.SoftBevel = r.SoftBevel;
-    f.IsOver = r.IsOver;
-    f.HasFocus = r.HasFocus;
-    f.ShowFocusRect = r.ShowFocusRect;
     f.displayAsDefault = c.host.ambientDisplayAsDefault();
     f.LastState = state;
-    f.LastCaptionMode = r.LastCaptionMode;
-    f.FocusRect = r.FocusRect;
-    f.Caption = r.Caption;
     f.caption = {c.surface.font(),
                  {r.CaptionRect, r.CaptionDownRect, r.CaptionWidth, r.CaptionHeight}};
-    f.PictureNormal = r.PictureNormal;
-    f.PictureOver = r.PictureOver;
-    f.PictureX = r.PictureX;
-    f.PictureY = r.PictureY;
-    f.PictureWidth = r.PictureWidth;
-    f.PictureHeight = r.PictureHeight;
-    f.UseMaskColor = r.UseMaskColor;
-    f.UseGreyscale = r.UseGreyscale;
     f.Backdrop = r.Backdrop.isNull() ? nullptr : &r.Backdrop;
     return f;
 }
@@ -102,7 +82,7 @@ void Redraw(Control& c, std::uint8_t state, bool force) {
 
     const PaintOutcome outcome = paintButton(surface, face, *look);
     r.LastCaptionMode = outcome.LastCaptionMode;
-    if (!hoverColors) r.GradientBase = outcome.GradientBase;
+    if (!hoverColors) r.colors.GradientBase = outcome.GradientBase;
     // A caption with no place of its own is laid out from where the last layout left it: the
     // bold layout counts as one, and the plain one is made again from it.
     if (bold && !pictureBesideCaption(r.PicturePosition)) {

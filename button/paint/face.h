@@ -29,36 +29,38 @@ struct CaptionFace {
     CaptionLayout layout;
 };
 
-struct ButtonFace : DerivedColors {
+// The properties and state a drawing reads as the record keeps them: the record is made of
+// these, so a face takes them in one assignment.
+struct FaceProperties {
     std::int32_t ButtonType = 0;
     std::int32_t ColorScheme = 0;
-    std::int32_t SpecialEffect = 0;
     std::int32_t PicturePosition = 0;
+    std::int32_t SpecialEffect = 0;
+    std::int32_t ClientHeight = 0; // nothing is drawn while this is 0
     std::int32_t ClientWidth = 0;
-    std::int32_t ClientHeight = 0;
-    bool SoftBevel = false;
-    bool IsOver = false;
-    bool HasFocus = false;
-    bool ShowFocusRect = false;
-    bool displayAsDefault = false;            // the container shows this button as its default one
-    std::uint8_t LastState = StateUp;         // the state being drawn
-    std::uint8_t LastCaptionMode = CaptionUp; // the mode the previous drawing left
-    Rect FocusRect;
-
-    QString Caption;
-    CaptionFace caption;
-    // GradientFramed draws the default button's resting caption bold: its font and layout.
-    std::optional<CaptionFace> boldCaption;
-
+    bool UseMaskColor = false;
+    bool UseGreyscale = false;
     PicturePtr PictureNormal;
     PicturePtr PictureOver;
+    QString Caption;
+    Rect FocusRect;
     std::int32_t PictureX = 0;
     std::int32_t PictureY = 0;
     std::int32_t PictureWidth = 0;
     std::int32_t PictureHeight = 0;
-    bool UseMaskColor = false;
-    bool UseGreyscale = false;
+    bool SoftBevel = false;
+    bool HasFocus = false;
+    bool ShowFocusRect = false;
+    bool IsOver = false;
+    std::uint8_t LastCaptionMode = CaptionUp; // the mode the previous drawing left
+};
 
+struct ButtonFace : FaceProperties, DerivedColors {
+    bool displayAsDefault = false;    // the container shows this button as its default one
+    std::uint8_t LastState = StateUp; // the state being drawn
+    CaptionFace caption;
+    // GradientFramed draws the default button's resting caption bold: its font and layout.
+    std::optional<CaptionFace> boldCaption;
     const QImage* Backdrop = nullptr; // the container's pixels behind a Transparent button
 };
 

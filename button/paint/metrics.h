@@ -34,6 +34,17 @@ inline constexpr std::int32_t kMaxPicturePixels = 4096;
 // that a font engine renders it.
 inline constexpr double kMaxFontPoints = 4096;
 
+// A font's size in points as the store keeps it: a font asked for in pixels has no point
+// size, and at 96 dots per inch a pixel is 3/4 point.
+inline double storedFontPoints(const QFont& font) {
+    return font.pointSizeF() > 0 ? font.pointSizeF() : font.pixelSize() * 0.75;
+}
+// Whether a font's size is one the store keeps: above 0, at most kMaxFontPoints (this also
+// refuses an infinite size, which would be saved as null and never load again).
+inline bool fontWithinLimit(double points) {
+    return points > 0 && points <= kMaxFontPoints;
+}
+
 // Focus rectangle insets: the client rectangle shrunk by the style's edge width.
 //
 //   ButtonType 7..13   inflate -3                (thin edges)

@@ -9,6 +9,13 @@
 
 namespace chameleon {
 
+bool pictureWithinLimit(const Picture& picture) {
+    const auto within = [](double side) { return side >= 0 && side <= metrics::kMaxPicturePixels; };
+    return within(picture.image.width()) && within(picture.image.height()) &&
+           within(metrics::himetricToPixels(picture.himetricWidth)) &&
+           within(metrics::himetricToPixels(picture.himetricHeight));
+}
+
 PicturePtr makePicture(QImage image, Picture::Kind kind) {
     if (image.isNull()) return nullptr;
     auto p = std::make_shared<Picture>();

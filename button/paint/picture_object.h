@@ -24,6 +24,10 @@ using PicturePtr = std::shared_ptr<const Picture>;
 // taken at 96 dots per inch; returns null when the file cannot be read as an image.
 PicturePtr loadPicture(const QString& path);
 
+// Whether the store keeps the picture: its pixels and its HIMETRIC size at 96 dots per inch
+// at most metrics::kMaxPicturePixels on a side, and neither negative.
+bool pictureWithinLimit(const Picture& picture);
+
 // Wraps an image as a picture of the given kind, sized at 96 dots per inch.
 PicturePtr makePicture(QImage image, Picture::Kind kind);
 

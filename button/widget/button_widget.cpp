@@ -46,6 +46,25 @@ const PicturePtr& handPicture() {
     return hand;
 }
 
+// The container's pixel under each logical pixel of a width x height grab. A grab on a
+// high-density screen holds device pixels (and says so in its ratio); the backdrop is a 1x
+// image, so each logical pixel takes the first device pixel of its block. Pixels the grab
+// lacks (the button reaching past its container) stay black.
+QImage logicalPixelsOf(const QImage& grabbed, int width, int height) {
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(Qt::black);
+    const DeviceGrid grid(grabbed);
+    for (int y = 0; y < height; ++y) {
+        const std::int64_t dy = grid.edge(y);
+        if (dy >= grabbed.height()) break;
+        const auto* from = reinterpret_cast<const QRgb*>(grabbed.constScanLine(int(dy)));
+        auto* to = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < width && grid.edge(x) < grabbed.width(); ++x)
+            to[x] = from[grid.edge(x)];
+    }
+    return image;
+}
+
 Rgb rgbOf(const QColor& color) {
     return rgb(color.red(), color.green(), color.blue());
 }
@@ -78,7 +97,11 @@ class ChameleonButtonWidget::Host final : public ButtonSurface, public ButtonHos
     }
 
     QFont font() const override { return w_.font(); }
-    void setFont(const QFont& font) override { w_.QWidget::setFont(font); }
+    void setFont(const QFont& font) override {
+        const OwnChange own(w_);
+        w_.acceptedFont_ = font;
+        w_.QWidget::setFont(font);
+    }
     std::int16_t mousePointer() const override { return w_.pointerShape_; }
     void setMousePointer(std::int16_t shape) override {
         w_.pointerShape_ = shape;
@@ -92,7 +115,10 @@ class ChameleonButtonWidget::Host final : public ButtonSurface, public ButtonHos
         return true;
     }
     PicturePtr handCursor() const override { return handPicture(); }
-    void setSurfaceEnabled(bool enabled) override { w_.QWidget::setEnabled(enabled); }
+    void setSurfaceEnabled(bool enabled) override {
+        const OwnChange own(w_);
+        w_.QWidget::setEnabled(enabled);
+    }
     void setAccessKeys(const QString& keys) override { w_.setAccessKey(keys); }
 
     void setHeightTwips(std::int32_t twips) override {
@@ -114,15 +140,16 @@ class ChameleonButtonWidget::Host final : public ButtonSurface, public ButtonHos
     QImage grabContainerBehind(std::int32_t width, std::int32_t height) override {
         QWidget* parent = w_.parentWidget();
         if (!parent || width <= 0 || height <= 0) return {};
-        QImage image = parent->grab(QRect(w_.pos(), QSize(width, height))).toImage();
-        if (image.size() != QSize(width, height))
-            image = image.scaled(width, height, Qt::IgnoreAspectRatio, Qt::FastTransformation);
-        return image.convertToFormat(QImage::Format_RGB32);
+        const QImage grabbed = parent->grab(QRect(w_.pos(), QSize(width, height)))
+                                   .toImage()
+                                   .convertToFormat(QImage::Format_RGB32);
+        return logicalPixelsOf(grabbed, width, height);
     }
 
     void propertyChanged(const char* key) override {
         const QString name = QString::fromLatin1(key);
         if (name == QLatin1String("TX")) {
+            if (w_.ownWidgetChanges_ == 0) w_.captionFollowsName_ = false;
             QAccessibleEvent changed(&w_, QAccessible::NameChanged);
             QAccessible::updateAccessibility(&changed);
         }
@@ -171,6 +198,15 @@ class ChameleonButtonWidget::Host final : public ButtonSurface, public ButtonHos
     quintptr windowHandle() const override { return w_.effectiveWinId(); }
 
   private:
+    // Marks a change of the widget's flag, font or cursor as the control's own.
+    struct OwnChange {
+        explicit OwnChange(ChameleonButtonWidget& w) : w_(w) { ++w_.ownWidgetChanges_; }
+        ~OwnChange() { --w_.ownWidgetChanges_; }
+        OwnChange(const OwnChange&) = delete;
+        OwnChange& operator=(const OwnChange&) = delete;
+        ChameleonButtonWidget& w_;
+    };
+
     const QWidget* container() const {
         return w_.parentWidget() ? w_.parentWidget() : static_cast<const QWidget*>(&w_);
     }
@@ -197,6 +233,50 @@ ChameleonButtonWidget::ChameleonButtonWidget(QWidget* parent)
     host_ = std::make_unique<Host>(*this);
     button_ = std::make_unique<chameleonButton>(*host_, *host_);
     button_->newInstance();
+    connect(this, &QObject::objectNameChanged, this, [this] { followObjectName(); });
+}
+
+void ChameleonButtonWidget::followObjectName() {
+    if (!captionFollowsName_ || !displayName_.isEmpty() || objectName().isEmpty()) return;
+    ++ownWidgetChanges_;
+    guarded([this] { button_->setCaption(objectName()); });
+    --ownWidgetChanges_;
+}
+
+void ChameleonButtonWidget::changeEvent(QEvent* e) {
+    QWidget::changeEvent(e);
+    if (e->type() == QEvent::EnabledChange || e->type() == QEvent::FontChange)
+        followWidgetChange(e->type());
+}
+
+void ChameleonButtonWidget::followWidgetChange(QEvent::Type type) {
+    if (!button_ || ownWidgetChanges_ != 0) return;
+    ++ownWidgetChanges_;
+    if (type == QEvent::EnabledChange) {
+        // Only the widget's own flag: a disabled parent leaves the control's Enabled alone.
+        const bool enabled = !testAttribute(Qt::WA_ForceDisabled);
+        if (enabled != button_->Enabled()) guarded([&] { button_->setEnabled(enabled); });
+    } else if (type == QEvent::FontChange) {
+        // A font the control refuses is taken back, so what is shown is what is saved.
+        guarded([this] {
+            try {
+                button_->setFont(font());
+                acceptedFont_ = font();
+            } catch (...) {
+                QWidget::setFont(acceptedFont_);
+                throw;
+            }
+        });
+    } else if (type == QEvent::CursorChange) {
+        const std::optional<std::int16_t> shape =
+            testAttribute(Qt::WA_SetCursor) ? pointerShapeOf(cursor().shape()) : std::int16_t{0};
+        // A form writes the cursor it found, the arrow for the default pointer: the shape
+        // already shown changes nothing.
+        const Qt::CursorShape shown = pointerShapeCursor(pointerShape_).value_or(Qt::ArrowCursor);
+        if (shape && *shape != pointerShape_ && (*shape == 0 || cursor().shape() != shown))
+            guarded([&] { button_->setMousePointer(*shape); });
+    }
+    --ownWidgetChanges_;
 }
 
 ChameleonButtonWidget::~ChameleonButtonWidget() {
@@ -229,6 +309,7 @@ void ChameleonButtonWidget::newInstance() {
 
 void ChameleonButtonWidget::load(const PropertyBag& bag) {
     applyHiddenResize();
+    captionFollowsName_ = false;
     button_->load(bag);
 }
 
@@ -304,6 +385,12 @@ void ChameleonButtonWidget::setAccessKey(const QString& key) {
 }
 
 void ChameleonButtonWidget::applyCursor() {
+    ++ownWidgetChanges_;
+    applyCursorShape();
+    --ownWidgetChanges_;
+}
+
+void ChameleonButtonWidget::applyCursorShape() {
     if (pointerShape_ == PointerCustom) {
         if (pointerImage_ == handPicture())
             setCursor(Qt::PointingHandCursor);
@@ -344,6 +431,7 @@ bool ChameleonButtonWidget::event(QEvent* e) {
         updateOverTimer();
     }
     if (e->type() == QEvent::ScreenChangeInternal) followDeviceRatio();
+    if (e->type() == QEvent::CursorChange) followWidgetChange(QEvent::CursorChange);
 #if QT_VERSION >= QT_VERSION_CHECK(6, 6, 0)
     if (e->type() == QEvent::DevicePixelRatioChange) followDeviceRatio();
 #endif

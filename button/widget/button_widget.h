@@ -18,6 +18,8 @@
 
 #include "button/model/chameleon_button.h"
 
+#include <QColor>
+#include <QEvent>
 #include <QFont>
 #include <QImage>
 #include <QPixmap>
@@ -35,30 +37,33 @@ void installButtonAccessibility();
 class ChameleonButtonWidget : public QWidget {
     Q_OBJECT
     // The control's properties for Designer, uic and QFormBuilder, each read and written
-    // through the control's own getter and setter (widget_properties.cpp). Colours are the
-    // control's OLE colours as plain uint, so a system colour index (high bit set) survives a
-    // form file. The font attributes come before Font, so a form that stores them all sets the
-    // whole font last. Form files keep whole point sizes; a button whose form sets no font
-    // keeps the ambient 8.25 points.
-    Q_PROPERTY(uint BackColor READ BackColor WRITE setBackColor)
-    Q_PROPERTY(uint BackOver READ BackOver WRITE setBackOver)
-    Q_PROPERTY(uint ForeColor READ ForeColor WRITE setForeColor)
-    Q_PROPERTY(uint ForeOver READ ForeOver WRITE setForeOver)
-    Q_PROPERTY(uint MaskColor READ MaskColor WRITE setMaskColor)
+    // through the control's own getter and setter (widget_properties.cpp). Form files keep
+    // colours as the control's OLE colours, plain uint, so a system colour index (high bit set)
+    // survives them; Designer edits them through the QColor twins below. The control's
+    // Enabled, font and pointer are QWidget's enabled, font and cursor, kept in step, so
+    // Designer shows only QWidget's. The font attributes come before Font, so a form that
+    // stores them all sets the whole font last; HandPointer comes before the pointer it
+    // overrides. Form files keep whole point sizes; a button whose form sets no font keeps
+    // the ambient 8.25 points.
+    Q_PROPERTY(uint BackColor READ BackColor WRITE setBackColor DESIGNABLE false)
+    Q_PROPERTY(uint BackOver READ BackOver WRITE setBackOver DESIGNABLE false)
+    Q_PROPERTY(uint ForeColor READ ForeColor WRITE setForeColor DESIGNABLE false)
+    Q_PROPERTY(uint ForeOver READ ForeOver WRITE setForeOver DESIGNABLE false)
+    Q_PROPERTY(uint MaskColor READ MaskColor WRITE setMaskColor DESIGNABLE false)
     Q_PROPERTY(ButtonTypeValue ButtonType READ ButtonType WRITE setButtonType)
     Q_PROPERTY(QString Caption READ Caption WRITE setCaption)
-    Q_PROPERTY(bool Enabled READ Enabled WRITE setEnabled)
-    Q_PROPERTY(bool FontBold READ FontBold WRITE setFontBold)
-    Q_PROPERTY(bool FontItalic READ FontItalic WRITE setFontItalic)
-    Q_PROPERTY(bool FontUnderline READ FontUnderline WRITE setFontUnderline)
-    Q_PROPERTY(int FontSize READ FontSize WRITE setFontSize)
-    Q_PROPERTY(QString FontName READ FontName WRITE setFontName)
-    Q_PROPERTY(QFont Font READ Font WRITE setFont)
+    Q_PROPERTY(bool Enabled READ Enabled WRITE setEnabled DESIGNABLE false)
+    Q_PROPERTY(bool FontBold READ FontBold WRITE setFontBold DESIGNABLE false)
+    Q_PROPERTY(bool FontItalic READ FontItalic WRITE setFontItalic DESIGNABLE false)
+    Q_PROPERTY(bool FontUnderline READ FontUnderline WRITE setFontUnderline DESIGNABLE false)
+    Q_PROPERTY(int FontSize READ FontSize WRITE setFontSize DESIGNABLE false)
+    Q_PROPERTY(QString FontName READ FontName WRITE setFontName DESIGNABLE false)
+    Q_PROPERTY(QFont Font READ Font WRITE setFont DESIGNABLE false)
     Q_PROPERTY(ColorSchemeValue ColorScheme READ ColorScheme WRITE setColorScheme)
     Q_PROPERTY(bool ShowFocusRect READ ShowFocusRect WRITE setShowFocusRect)
-    Q_PROPERTY(int MousePointer READ MousePointer WRITE setMousePointer)
-    Q_PROPERTY(QPixmap MouseIcon READ MouseIcon WRITE setMouseIcon)
     Q_PROPERTY(bool HandPointer READ HandPointer WRITE setHandPointer)
+    Q_PROPERTY(int MousePointer READ MousePointer WRITE setMousePointer DESIGNABLE false)
+    Q_PROPERTY(QPixmap MouseIcon READ MouseIcon WRITE setMouseIcon)
     Q_PROPERTY(qulonglong hwnd READ hwnd STORED false DESIGNABLE false)
     Q_PROPERTY(bool SoftBevel READ SoftBevel WRITE setSoftBevel)
     Q_PROPERTY(QPixmap PictureNormal READ PictureNormal WRITE setPictureNormal)
@@ -70,6 +75,14 @@ class ChameleonButtonWidget : public QWidget {
     Q_PROPERTY(bool CheckBoxBehaviour READ CheckBoxBehaviour WRITE setCheckBoxBehaviour)
     Q_PROPERTY(bool Value READ Value WRITE setValue)
     Q_PROPERTY(QString Version READ Version STORED false)
+    // The colours as Designer's swatch and colour dialog edit them: the colour shown now (a
+    // system colour as its current RGB). A colour picked there becomes a plain OLE colour;
+    // writing back the colour shown changes nothing, so an untouched system colour stays one.
+    Q_PROPERTY(QColor backColor READ backColor WRITE setBackColor STORED false)
+    Q_PROPERTY(QColor backOver READ backOver WRITE setBackOver STORED false)
+    Q_PROPERTY(QColor foreColor READ foreColor WRITE setForeColor STORED false)
+    Q_PROPERTY(QColor foreOver READ foreOver WRITE setForeOver STORED false)
+    Q_PROPERTY(QColor maskColor READ maskColor WRITE setMaskColor STORED false)
     // False while a form is designed (a designer's plugin sets it): not a property of the form.
     Q_PROPERTY(bool userMode READ userMode WRITE setUserMode STORED false DESIGNABLE false)
 
@@ -174,6 +187,16 @@ class ChameleonButtonWidget : public QWidget {
     void setForeOver(OleColor theCol);
     OleColor MaskColor() const { return button_->MaskColor(); }
     void setMaskColor(OleColor theCol);
+    QColor backColor() const { return shownColor(BackColor()); }
+    void setBackColor(const QColor& theCol);
+    QColor backOver() const { return shownColor(BackOver()); }
+    void setBackOver(const QColor& theCol);
+    QColor foreColor() const { return shownColor(ForeColor()); }
+    void setForeColor(const QColor& theCol);
+    QColor foreOver() const { return shownColor(ForeOver()); }
+    void setForeOver(const QColor& theCol);
+    QColor maskColor() const { return shownColor(MaskColor()); }
+    void setMaskColor(const QColor& theCol);
     ButtonTypeValue ButtonType() const;
     void setButtonType(ButtonTypeValue newValue);
     QString Caption() const { return button_->Caption(); }
@@ -202,6 +225,7 @@ class ChameleonButtonWidget : public QWidget {
     QPixmap MouseIcon() const;
     void setMouseIcon(const QPixmap& newIcon);
     bool HandPointer() const { return button_->HandPointer(); }
+    // Only a change of value reaches the control (whose setter always overrides the pointer).
     void setHandPointer(bool newValue);
     qulonglong hwnd() const { return button_->hwnd(); }
     bool SoftBevel() const { return button_->SoftBevel(); }
@@ -242,6 +266,7 @@ class ChameleonButtonWidget : public QWidget {
 
   protected:
     bool event(QEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -280,7 +305,17 @@ class ChameleonButtonWidget : public QWidget {
     // Hands the control a size Qt has not reported because the widget is hidden.
     void applyHiddenResize() const;
     void applyCursor();
+    void applyCursorShape();
     void ambientChanged(const char* name);
+    // Brings the control's Enabled, Font or MousePointer in step with QWidget's after a
+    // change the control did not make itself.
+    void followWidgetChange(QEvent::Type type);
+    // A new button's caption is its name until the caption is set or loaded: forms name a
+    // widget only after making it.
+    void followObjectName();
+    static QColor shownColor(OleColor color);
+    template <typename Set>
+    void setPickedColor(const QColor& picked, OleColor now, Set set);
 
     QImage surface_;
     QTimer overTimer_;
@@ -291,11 +326,14 @@ class ChameleonButtonWidget : public QWidget {
     QString displayName_;
     bool userMode_ = true;
     bool displayAsDefault_ = false;
-    bool leftPressed_ = false;      // a left press (or double click) awaits its release
-    bool afterDoubleClick_ = false; // the next release ends a double click: no Click
-    int accessShortcut_ = 0;        // grabShortcut id, 0 for none
-    std::int16_t pointerShape_ = 0; // MousePointer
-    PicturePtr pointerImage_;       // MouseIcon
+    bool leftPressed_ = false;       // a left press (or double click) awaits its release
+    bool afterDoubleClick_ = false;  // the next release ends a double click: no Click
+    bool captionFollowsName_ = true; // the caption is still the new instance's name
+    int ownWidgetChanges_ = 0;       // the control is changing the widget's flag, font, cursor
+    QFont acceptedFont_;             // the last font the control took from QWidget::setFont
+    int accessShortcut_ = 0;         // grabShortcut id, 0 for none
+    std::int16_t pointerShape_ = 0;  // MousePointer
+    PicturePtr pointerImage_;        // MouseIcon
     std::unique_ptr<Host> host_;
     std::unique_ptr<chameleonButton> button_;
 };

@@ -216,4 +216,10 @@ std::optional<Qt::CursorShape> pointerShapeCursor(std::int16_t shape) {
     return kPointerShapes[static_cast<std::size_t>(shape - 1)];
 }
 
+std::optional<std::int16_t> pointerShapeOf(Qt::CursorShape cursor) {
+    for (std::size_t i = 0; i < kPointerShapes.size(); ++i)
+        if (kPointerShapes[i] == cursor) return static_cast<std::int16_t>(i + 1);
+    return std::nullopt;
+}
+
 } // namespace chameleon

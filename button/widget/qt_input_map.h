@@ -30,5 +30,7 @@ std::optional<std::int16_t> keyAsciiOf(const QKeyEvent& event);
 // The Qt cursor for a numbered pointer shape 1..15; nothing for 0 (the default), 99 (custom)
 // and numbers without a shape.
 std::optional<Qt::CursorShape> pointerShapeCursor(std::int16_t shape);
+// The first pointer shape number that shows as a Qt cursor shape; nothing for shapes without one.
+std::optional<std::int16_t> pointerShapeOf(Qt::CursorShape cursor);
 
 } // namespace chameleon

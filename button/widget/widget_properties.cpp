@@ -5,6 +5,7 @@
 #include "button/widget/button_widget.h"
 
 #include "button/paint/checked_math.h"
+#include "button/paint/colors.h"
 
 #include <limits>
 
@@ -56,6 +57,33 @@ void ChameleonButtonWidget::setForeOver(OleColor theCol) {
 }
 void ChameleonButtonWidget::setMaskColor(OleColor theCol) {
     designSafe([&] { button().setMaskColor(theCol); });
+}
+
+QColor ChameleonButtonWidget::shownColor(OleColor color) {
+    const Rgb shown = TranslateOleColor(color);
+    return QColor(redOf(shown), greenOf(shown), blueOf(shown));
+}
+
+template <typename Set>
+void ChameleonButtonWidget::setPickedColor(const QColor& picked, OleColor now, Set set) {
+    if (!picked.isValid() || picked.rgb() == shownColor(now).rgb()) return;
+    set(static_cast<OleColor>(rgb(picked.red(), picked.green(), picked.blue())));
+}
+
+void ChameleonButtonWidget::setBackColor(const QColor& theCol) {
+    setPickedColor(theCol, BackColor(), [this](OleColor c) { setBackColor(c); });
+}
+void ChameleonButtonWidget::setBackOver(const QColor& theCol) {
+    setPickedColor(theCol, BackOver(), [this](OleColor c) { setBackOver(c); });
+}
+void ChameleonButtonWidget::setForeColor(const QColor& theCol) {
+    setPickedColor(theCol, ForeColor(), [this](OleColor c) { setForeColor(c); });
+}
+void ChameleonButtonWidget::setForeOver(const QColor& theCol) {
+    setPickedColor(theCol, ForeOver(), [this](OleColor c) { setForeOver(c); });
+}
+void ChameleonButtonWidget::setMaskColor(const QColor& theCol) {
+    setPickedColor(theCol, MaskColor(), [this](OleColor c) { setMaskColor(c); });
 }
 
 ChameleonButtonWidget::ButtonTypeValue ChameleonButtonWidget::ButtonType() const {
@@ -115,6 +143,9 @@ void ChameleonButtonWidget::setMouseIcon(const QPixmap& newIcon) {
     designSafe([&] { button().setMouseIcon(pictureOf(newIcon)); });
 }
 void ChameleonButtonWidget::setHandPointer(bool newValue) {
+    // Forms write their properties in any order: writing the value it has must not undo the
+    // MousePointer written before it.
+    if (newValue == HandPointer()) return;
     designSafe([&] { button().setHandPointer(newValue); });
 }
 void ChameleonButtonWidget::setSoftBevel(bool newValue) {

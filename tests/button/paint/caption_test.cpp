@@ -36,8 +36,8 @@ struct CaptionTest : ::testing::Test {
         c.r.ColorScheme = SchemeClassic;
         c.r.PicturePosition = PictureBehind;
         ApplyColorScheme(c);
-        c.r.TextColor = kText;
-        c.r.TextOverColor = kTextOver;
+        c.r.colors.TextColor = kText;
+        c.r.colors.TextOverColor = kTextOver;
         c.r.Caption = QStringLiteral("WM#");
         LayoutCaption(c);
     }
@@ -45,7 +45,7 @@ struct CaptionTest : ::testing::Test {
     template <typename Draw>
     void paint(Draw draw) {
         ButtonFace face = faceFor(c, c.r.LastState);
-        static_cast<DerivedColors&>(face) = derivedColorsOf(c.r);
+        static_cast<DerivedColors&>(face) = c.r.colors;
         Drawing d(host.image, face);
         draw(d);
     }
@@ -100,10 +100,10 @@ TEST_F(CaptionTest, EachModeAndEffectDrawsItsCopiesInOrder) {
         {CaptionOver, FlatHighlight, EffectShadow, customOver, true, StateUp, SchemeCustom}};
     const PixelSet mask = textMask();
     ASSERT_FALSE(mask.empty());
-    const Rgb hotFill = c.r.HotFillColor;
+    const Rgb hotFill = c.r.colors.HotFillColor;
     for (const Case& k : cases) {
         SCOPED_TRACE(::testing::Message() << "case " << (&k - cases));
-        c.r.HotFillColor = k.over ? 0x404040 : hotFill;
+        c.r.colors.HotFillColor = k.over ? 0x404040 : hotFill;
         c.r.ButtonType = k.type;
         c.r.SpecialEffect = k.effect;
         c.r.IsOver = k.over;

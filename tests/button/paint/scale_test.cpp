@@ -104,7 +104,7 @@ TEST(ScaleTest, TheCaptionAt2xHasTheGlyphsOfALabelAt2x) {
 
     const QRect box(2 * caption.left, 2 * caption.top, peer.width(), peer.height());
     // The same glyph pixels; the 1x caption doubled would differ wherever a stem is thin.
-    EXPECT_EQ(inkOf(button, box, qrgb(f.r().FaceColor)),
+    EXPECT_EQ(inkOf(button, box, qrgb(f.r().colors.FaceColor)),
               inkOf(peer, peer.rect(), qRgb(255, 255, 255)));
 }
 

