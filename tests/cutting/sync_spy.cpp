@@ -51,19 +51,24 @@ void reset() {
     copyZeroFrom = 0;
 }
 
+// The hook of `function`, if any.
+std::function<void(int)> hookOf(const std::string& function) {
+    const std::lock_guard lock(guard);
+    const auto it = hooks.find(function);
+    return it == hooks.end() ? nullptr : it->second;
+}
+
 // Counts the call of `function`, records `call` unless empty and runs its hook unless `late`;
 // returns the call's number, or -1 with errno set when the function is to fail.
 int note(const std::string& function, std::string call = {}, bool late = false) {
-    std::function<void(int)> hook;
     int n = 0, code = 0;
     {
         const std::lock_guard lock(guard);
         n = ++counts[function];
         if (!call.empty()) record.push_back(std::move(call));
         code = failures[function];
-        if (auto it = hooks.find(function); it != hooks.end()) hook = it->second;
     }
-    if (hook && !late) hook(n);
+    if (const auto hook = hookOf(function); hook && !late) hook(n);
     if (code == 0) return n;
     errno = code;
     return -1;
@@ -85,12 +90,7 @@ extern "C" int fdatasync(int fd) {
     const int n = note("fdatasync", "fdatasync size " + std::to_string(st.st_size), true);
     if (n < 0) return -1;
     const int result = real<int(int)>("fdatasync")(fd);
-    std::function<void(int)> hook;
-    {
-        const std::lock_guard lock(guard);
-        if (auto it = hooks.find("fdatasync"); it != hooks.end()) hook = it->second;
-    }
-    if (hook) hook(n);
+    if (const auto hook = hookOf("fdatasync")) hook(n);
     return result;
 }
 
