@@ -2,7 +2,7 @@
 # Mutation sample: measures how many deliberate single-point faults the test suite catches.
 # Each mutant in scripts/mutants.tsv names an exact code snippet (not a path or a line), so the
 # sample keeps working when files are moved or split. For each one the script finds the one
-# file under cutting/ button/ mainwindow/ common/ that holds the snippet, applies the
+# file under cutting/ button/ mainwindow/ common/ terminal/ that holds the snippet, applies the
 # replacement, rebuilds the test programs and the program, runs every test, and puts the file
 # back, however the run ends (a trap restores it, Ctrl-C included).
 #
@@ -19,7 +19,7 @@ table="$root/scripts/mutants.tsv"
 build="build-mut"
 timeout=120
 exclude=()
-targets=(cutting_tests button_tests button_widget_tests button_widget_ratio_tests designer_plugin_tests
+targets=(cutting_tests button_tests button_widget_tests button_widget_ratio_tests designer_plugin_tests desktop_tests
   chameleonbuttonplugin mainwindow_tests quillmar-dvd)
 
 while getopts "b:t:x:h" opt; do
@@ -61,7 +61,7 @@ apply_mutant() {
 import pathlib, shutil, sys
 root, original, replacement, backup, record = sys.argv[1:6]
 hits = []
-for folder in ("cutting", "button", "mainwindow", "common"):
+for folder in ("cutting", "button", "mainwindow", "common", "terminal"):
     for path in sorted((pathlib.Path(root) / folder).rglob("*")):
         if path.suffix in (".cpp", ".h") and path.is_file():
             count = path.read_text(encoding="utf-8").count(original)
@@ -155,7 +155,7 @@ for id in "${!wanted[@]}"; do
   printf '%-13s %-24s %s\n' missing "$id" "no such id in $table"
 done
 
-if [[ -n $(git -C "$root" status --porcelain -- cutting button mainwindow common) ]]; then
+if [[ -n $(git -C "$root" status --porcelain -- cutting button mainwindow common terminal) ]]; then
   echo "warning: the code folders are not clean" >&2
 fi
 echo "mutants: $killed killed, $survived survived, $buildfailed build-failed, $missing missing of $total"
