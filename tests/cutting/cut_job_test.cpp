@@ -11,6 +11,7 @@
 #include <array>
 #include <cstdio>
 #include <fcntl.h>
+#include <fstream>
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
@@ -59,11 +60,9 @@ struct FakeWindow : ProgressSink, MessageSink, Pump {
 
 // What `command` prints on its first line, e.g. a sha256sum.
 std::string firstLineOf(const std::string& command) {
+    const std::unique_ptr<FILE, int (*)(FILE*)> pipe(::popen(command.c_str(), "r"), ::pclose);
     std::array<char, 256> line{};
-    FILE* pipe = ::popen(command.c_str(), "r");
-    const bool read = pipe != nullptr && std::fgets(line.data(), line.size(), pipe) != nullptr;
-    if (pipe != nullptr) ::pclose(pipe);
-    return read ? std::string(line.data()) : std::string();
+    return pipe && std::fgets(line.data(), line.size(), pipe.get()) ? line.data() : "";
 }
 
 // Runs a shell command at the end of a scope: undoes a mount or a loop device however the
@@ -92,10 +91,8 @@ class CutJobTest : public ::testing::Test {
     void TearDown() override { syncSpy::reset(); }
     void expectBothClosed() const { EXPECT_FALSE(SourceFile.IsOpen() || OutputFile.IsOpen()); }
     // Changes the output's byte at `at` to `value`, as a faulty device would.
-    void corruptOutput(off_t at, std::uint8_t value) const {
-        const int fd = ::open(out.c_str(), O_WRONLY | O_CLOEXEC);
-        EXPECT_EQ(::pwrite(fd, &value, 1, at), 1);
-        ::close(fd);
+    void corruptOutput(std::streamoff at, char value) const {
+        std::fstream(out, std::ios::in | std::ios::out | std::ios::binary).seekp(at).put(value);
     }
 
     TempDir dir;
@@ -284,12 +281,15 @@ TEST_F(CutJobTest, TheReadBackProvesTheOutputOrFailsTheCut) {
     EXPECT_EQ(window.details, "Verified: the output reads back as the source.\nSHA-256: " + sum);
 
     const std::pair<std::function<void()>, std::string> faults[] = {
-        {[&] { corruptOutput(5000000, 0xEE); },
+        {[&] { corruptOutput(5000000, 'x'); },
          "45610 Quillmar Dvd Control Test: Verification failed: the output differs from the "
          "source at byte 5000000."},
         {[&] { corruptOutput(11000000, 1); },
          "45610 Quillmar Dvd Control Test: Verification failed: the output differs from the "
          "source at byte 11000000."},
+        {[&] { std::filesystem::resize_file(out, 7000000); },
+         "45610 Quillmar Dvd Control Test: Verification failed: the output differs from the "
+         "source at byte 7000000."},
         {[&] { std::filesystem::remove(out); },
          "45611 Quillmar Dvd Control Test: The output was removed while it was being written."}};
     for (const auto& [fault, error] : faults) {
