@@ -153,8 +153,12 @@ bool acceptFileDrag(QDropEvent& event) {
 
 } // namespace
 
-QString cutProgressText(int percent, std::optional<double> bytesPerSecond,
+QString cutProgressText(double done, double total, std::optional<double> bytesPerSecond,
                         std::optional<double> secondsLeft, cutting::CutPhase phase) {
+    const int percent =
+        total > 0
+            ? static_cast<int>(std::min<double>(kPercent, std::floor(done * kPercent / total)))
+            : kPercent;
     QString text = phase == cutting::CutPhase::Verifying ? Form1::tr("Verifying %1%").arg(percent)
                                                          : QStringLiteral("%1%").arg(percent);
     if (!bytesPerSecond) return text;
@@ -196,11 +200,8 @@ void CutProgress::setValue(double value) {
 void CutProgress::showText(double value, Clock::time_point now) {
     shownAt_ = now;
     rate_.add(std::chrono::duration<double>(now - start_).count(), value);
-    const int percent =
-        max_ > 0 ? static_cast<int>(std::min<double>(kPercent, std::floor(value * kPercent / max_)))
-                 : kPercent;
     const QString text =
-        cutProgressText(percent, rate_.bytesPerSecond(), rate_.secondsLeft(max_), phase_);
+        cutProgressText(value, max_, rate_.bytesPerSecond(), rate_.secondsLeft(max_), phase_);
     // The text is the whole format: a '%' that is not followed by p, v or m stays as it is.
     bar_.setFormat(text);
     bar_.setAccessibleDescription(text);

@@ -49,10 +49,11 @@ namespace form1 {
 // How often, at most, PB1's text changes during a cut.
 inline constexpr std::chrono::milliseconds kProgressTextInterval{250};
 
-// PB1's text during a cut: "37%", then " · 812 MB/s" (" · 1.2 GB/s" from 1000 MB/s on) once a
+// PB1's text during a cut, `done` of `total` bytes: "37%" (whole percents reached, so 100%
+// only at the end), then " · 812 MB/s" (" · 1.2 GB/s" from 1000 MB/s on) once a
 // speed is known, then " · 0:04 left" once the time left has settled (h:mm:ss from an hour
 // on); "Verifying 37% · ..." during the read-back.
-QString cutProgressText(int percent, std::optional<double> bytesPerSecond,
+QString cutProgressText(double done, double total, std::optional<double> bytesPerSecond,
                         std::optional<double> secondsLeft,
                         cutting::CutPhase phase = cutting::CutPhase::Copying);
 

@@ -106,17 +106,22 @@ TEST_F(CutJobTest, WritesExactlyTotalBytesHowEverTheKernelCopyAnswers) {
     // Source bytes and sectors: only the source's first TotalBytes, or zero padding after it.
     const std::pair<std::size_t, double> sizes[] = {
         {10000, 4}, {5000, 3}, {3000, 6}, {5000, 0.25}}; // a quarter sector: 512 bytes
-    // How the kernel copy answers: as it does, a short count each call, 0 before the end, or
-    // an error that says it cannot copy between these files (or could be either file's).
+    // How the kernel copy answers: as it does, a short count each call, 0 before the end, an
+    // error that says it cannot copy between these files (or could be either file's), or a
+    // signal that interrupts the first call of the kernel copy or of the read/write copy.
     const struct {
         const char* name;
         std::size_t maxBytes;
         int zeroFrom;
         int error;
+        const char* interrupted = "";
     } answers[] = {{"as is", 0, 0, 0},         {"short", 1000, 0, 0},    {"0 midway", 1000, 2, 0},
                    {"EXDEV", 0, 0, EXDEV},     {"EINVAL", 0, 0, EINVAL}, {"ENOSYS", 0, 0, ENOSYS},
                    {"ENOTSUP", 0, 0, ENOTSUP}, {"EPERM", 0, 0, EPERM},   {"ETXTBSY", 0, 0, ETXTBSY},
-                   {"EBADF", 0, 0, EBADF},     {"EIO", 0, 0, EIO}};
+                   {"EBADF", 0, 0, EBADF},     {"EIO", 0, 0, EIO},
+                   {"EINTR", 0, 0, 0, "copy_file_range"},
+                   {"EINTR read", 0, 0, EXDEV, "pread"},
+                   {"EINTR write", 0, 0, EXDEV, "pwrite"}};
     job.setChunkBytes(4096);
     for (const auto& answer : answers) {
         for (const auto& [sourceBytes, sectors] : sizes) {
@@ -124,6 +129,7 @@ TEST_F(CutJobTest, WritesExactlyTotalBytesHowEverTheKernelCopyAnswers) {
             syncSpy::reset();
             syncSpy::scriptKernelCopy(answer.maxBytes, answer.zeroFrom);
             syncSpy::failCalls("copy_file_range", answer.error);
+            if (*answer.interrupted) syncSpy::failCalls(answer.interrupted, EINTR, 1);
             writeFile(src, pattern(sourceBytes));
             writeFile(out, Bytes(20000, 9)); // older and longer: none of it may stay
             window.log.clear();

@@ -2,6 +2,7 @@
 // error texts, and the failures that must be raised rather than swallowed.
 #include "cutting/random.h"
 
+#include "sync_spy.h"
 #include "test_files.h"
 
 #include <fcntl.h>
@@ -101,7 +102,12 @@ TEST_F(RandomTest, ExclusiveOpenRefusesEveryOtherOpenSharedOpensCoexist) {
         Random transient; // destroyed while open: releases the file
         transient.OpenFile(path);
     }
+    // A signal that interrupts the lock is no refusal: the open takes the lock all the same.
+    test::syncSpy::reset();
+    test::syncSpy::failCalls("flock", EINTR, 1);
     file.OpenFile(path);
+    test::syncSpy::reset();
+    EXPECT_NE(std::system(otherProcessLocks.c_str()), 0);
 }
 
 TEST_F(RandomTest, FifosAndSocketsAreRefusedAtOnce) {

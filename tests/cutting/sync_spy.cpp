@@ -14,7 +14,10 @@ namespace cutting::test::syncSpy {
 
 std::mutex guard;
 std::vector<std::string> record;
-std::map<std::string, int> failures;
+struct Failure {
+    int code = 0, times = 0;
+};
+std::map<std::string, Failure> failures;
 std::map<std::string, int> counts;
 std::map<std::string, std::function<void(int)>> hooks;
 std::size_t copyLimit = 0;
@@ -25,9 +28,9 @@ std::vector<std::string> calls() {
     return record;
 }
 
-void failCalls(const std::string& function, int code) {
+void failCalls(const std::string& function, int code, int times) {
     const std::lock_guard lock(guard);
-    failures[function] = code;
+    failures[function] = {code, times};
 }
 
 void scriptKernelCopy(std::size_t maxBytes, int zeroFrom) {
@@ -66,7 +69,8 @@ int note(const std::string& function, std::string call = {}, bool late = false) 
         const std::lock_guard lock(guard);
         n = ++counts[function];
         if (!call.empty()) record.push_back(std::move(call));
-        code = failures[function];
+        const Failure& failure = failures[function];
+        if (failure.times == 0 || n <= failure.times) code = failure.code;
     }
     if (const auto hook = hookOf(function); hook && !late) hook(n);
     if (code == 0) return n;
@@ -110,6 +114,11 @@ extern "C" ssize_t copy_file_range(int in, off64_t* inOffset, int out, off64_t* 
     if (copyLimit > 0 && length > copyLimit) length = copyLimit;
     return real<ssize_t(int, off64_t*, int, off64_t*, size_t, unsigned)>("copy_file_range")(
         in, inOffset, out, outOffset, length, flags);
+}
+
+extern "C" int flock(int fd, int operation) {
+    if (note("flock") < 0) return -1;
+    return real<int(int, int)>("flock")(fd, operation);
 }
 
 extern "C" ssize_t pread(int fd, void* buffer, size_t count, off_t offset) {

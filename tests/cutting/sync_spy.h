@@ -16,9 +16,9 @@ namespace cutting::test::syncSpy {
 std::vector<std::string> calls();
 // Forgets the calls, the failures, the script and the hooks.
 void reset();
-// Makes every call of `function` ("fdatasync", "sync_file_range", "copy_file_range", "pread"
-// or "pwrite") fail with `code` (0: none).
-void failCalls(const std::string& function, int code);
+// Makes the calls of `function` ("fdatasync", "sync_file_range", "copy_file_range", "pread",
+// "pwrite" or "flock") fail with `code` (0: none): every call, or only the first `times`.
+void failCalls(const std::string& function, int code, int times = 0);
 // copy_file_range copies at most `maxBytes` a call (0: all asked), and returns 0 from its
 // call number `zeroFrom` on (0: never).
 void scriptKernelCopy(std::size_t maxBytes, int zeroFrom = 0);

@@ -248,19 +248,21 @@ TEST_F(Form1Test, StartPathsFillTheBoxesThroughTheSourceLookUp) {
 
 TEST(CutProgressText, PercentThenSpeedThenTimeLeft) {
     constexpr auto kCopy = cutting::CutPhase::Copying;
-    const std::tuple<int, std::optional<double>, std::optional<double>, cutting::CutPhase,
+    // Bytes done of 1000 (an empty cut is complete), speed, seconds left, phase, text.
+    const std::tuple<double, std::optional<double>, std::optional<double>, cutting::CutPhase,
                      const char*>
         cases[] = {
             {0, {}, {}, kCopy, "0%"},
-            {37, 812.4e6, {}, kCopy, "37% · 812 MB/s"},
-            {37, 812.6e6, 4.4, kCopy, "37% · 813 MB/s · 0:04 left"},
-            {5, 9.96e6, 725, kCopy, "5% · 10.0 MB/s · 12:05 left"},
-            {99, 0.25e6, 3 * 3600 + 62, kCopy, "99% · 0.3 MB/s · 3:01:02 left"},
-            {100, 999.4e6, 0, kCopy, "100% · 999 MB/s · 0:00 left"},
-            {37, 1.24e9, 3, cutting::CutPhase::Verifying, "Verifying 37% · 1.2 GB/s · 0:03 left"},
+            {379, 812.4e6, {}, kCopy, "37% · 812 MB/s"},
+            {370, 812.6e6, 4.5, kCopy, "37% · 813 MB/s · 0:05 left"},
+            {59, 9.96e6, 724.6, kCopy, "5% · 10.0 MB/s · 12:05 left"},
+            {999.9, 0.25e6, 3 * 3600 + 62, kCopy, "99% · 0.3 MB/s · 3:01:02 left"},
+            {1000, 999.4e6, 0.4, kCopy, "100% · 999 MB/s · 0:00 left"},
+            {370, 1.24e9, 3, cutting::CutPhase::Verifying, "Verifying 37% · 1.2 GB/s · 0:03 left"},
         };
-    for (const auto& [percent, speed, left, phase, text] : cases)
-        EXPECT_EQ(cutProgressText(percent, speed, left, phase), QString::fromUtf8(text));
+    for (const auto& [done, speed, left, phase, text] : cases)
+        EXPECT_EQ(cutProgressText(done, 1000, speed, left, phase), QString::fromUtf8(text));
+    EXPECT_EQ(cutProgressText(0, 0, {}, {}), "100%");
 }
 
 TEST(ScaledProgressTest, MapsBytesOntoWholeStepsInSixtyFourBits) {
