@@ -43,11 +43,12 @@ struct FakeWindow : ProgressSink, MessageSink, Pump {
     }
     void waitFor(const std::function<bool()>& finished,
                  const std::function<void()>& tick) override {
-        while (!finished()) {
+        // At least one tick comes while the job runs, however fast its worker is.
+        do {
             tick();
             if (onTick) onTick();
             std::this_thread::sleep_for(std::chrono::microseconds(200));
-        }
+        } while (!finished());
         tick();
     }
 
