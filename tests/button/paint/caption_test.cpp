@@ -1,9 +1,10 @@
-// Caption drawing: the copies each mode and effect draws, in order and colour, and the hover
-// fill under a flat button's copies. The text is drawn without antialiasing so that every text
-// pixel has exactly the colour the mode gives.
+// Caption drawing: the copies each mode and effect draws, in order and colour, the hover fill
+// under a flat button's copies, and the caption over a picture behind it. The text is drawn without
+// antialiasing so that every text pixel has exactly the colour the mode gives.
 #include "button/model/derived.h"
 #include "button/model/redraw.h"
 #include "button/paint/caption.h"
+#include "button/paint/picture.h"
 #include "tests/button/model/recording_host.h"
 
 #include <gtest/gtest.h>
@@ -121,6 +122,28 @@ TEST_F(CaptionTest, EachModeAndEffectDrawsItsCopiesInOrder) {
             DrawCaption(d, k.mode);
             EXPECT_EQ(d.captionMode, k.mode);
         });
+        EXPECT_TRUE(host.image == expected);
+    }
+}
+
+// A picture behind the caption hides it unless the caption, in the drawing's mode, is drawn
+// again over the picture; a style without a caption leaves the picture whole.
+TEST_F(CaptionTest, TheCaptionIsDrawnAgainOverAPictureBehindIt) {
+    QImage red(75, 23, QImage::Format_RGB32);
+    red.fill(Qt::red);
+    c.r.PictureNormal = makePicture(red, Picture::Bitmap);
+    c.r.PictureWidth = 75;
+    c.r.PictureHeight = 23;
+    c.r.LastCaptionMode = CaptionOver;
+    const PixelSet mask = textMask();
+    for (const std::int32_t type : {ClassicBevel, FaceOnly}) {
+        SCOPED_TRACE(type);
+        c.r.ButtonType = type;
+        QImage expected = red;
+        for (auto [x, y] : mask)
+            if (type != FaceOnly) expected.setPixel(x, y, qrgb(kTextOver));
+        host.image.fill(qrgb(kFace));
+        paint([](Drawing& d) { DrawPicture(d, PictureModeUp); });
         EXPECT_TRUE(host.image == expected);
     }
 }
