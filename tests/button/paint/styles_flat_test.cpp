@@ -7,44 +7,41 @@
 namespace chameleon::testing {
 namespace {
 
-// Looks (u up, d down, x disabled, the same whatever the state) and their four outer rings in
-// the classic palette: l the thick light OffsetColor(Light, 8), h and f the hover frame and
-// fill, w the pressed hover fill LightenColor(HotFrame, 128).
+// Looks (u up, o up hovered, d down, p down hovered, x disabled, y disabled hovered) and their
+// four outer rings in the classic palette: l the thick light OffsetColor(Light, 8), h and f the
+// hover frame and fill, w the pressed hover fill LightenColor(HotFrame, 128).
 struct RingCase {
     std::int32_t type;
     const char* looks;
-    bool over, asDefault;
+    bool asDefault;
     const char* rings;
 };
 
 constexpr const char* kFaceOnly = "FFFFFFFF FFFFFFFF FFFFFFFF FFFFFFFF";
 constexpr RingCase kRingCases[] = {
-    {OutlinedBevel, "ux", false, false, "DDDDDDDD HHSSSSSH HHSSSSSH FFFFFFFF"},
-    {OutlinedBevel, "d", false, false, "DDDDDDDD SSHHHHHS SSHHHHHS FFFFFFFF"},
-    {ClassicBevel, "u", false, false, "HHDDDDDH LLSSSSSL FFFFFFFF FFFFFFFF"},
-    {ClassicBevel, "x", false, true, "HHDDDDDH LLSSSSSL FFFFFFFF FFFFFFFF"},
-    {ClassicBevel, "d", false, false, "DDHHHHHD SSLLLLLS FFFFFFFF FFFFFFFF"},
+    {OutlinedBevel, "ux", false, "DDDDDDDD HHSSSSSH HHSSSSSH FFFFFFFF"},
+    {OutlinedBevel, "d", false, "DDDDDDDD SSHHHHHS SSHHHHHS FFFFFFFF"},
+    {ClassicBevel, "u", false, "HHDDDDDH LLSSSSSL FFFFFFFF FFFFFFFF"},
+    {ClassicBevel, "x", true, "HHDDDDDH LLSSSSSL FFFFFFFF FFFFFFFF"},
+    {ClassicBevel, "d", false, "DDHHHHHD SSLLLLLS FFFFFFFF FFFFFFFF"},
     // The default button: outlined with the bevel one pixel in; pressed, a flat double frame.
-    {ClassicBevel, "u", false, true, "DDDDDDDD HHDDDDDH LLSSSSSL FFFFFFFF"},
-    {ClassicBevel, "d", false, true, "DDDDDDDD SSSSSSSS FFFFFFFF FFFFFFFF"},
-    {ThickRaised, "ux", false, false, "llSSSSSl llSSSSSl FFFFFFFF FFFFFFFF"},
-    {ThickRaised, "d", false, false, "SSlllllS SSlllllS FFFFFFFF FFFFFFFF"},
-    {ThinRaised, "ux", false, false, "HHSSSSSH FFFFFFFF FFFFFFFF FFFFFFFF"},
-    {ThinRaised, "d", false, false, "SSHHHHHS FFFFFFFF FFFFFFFF FFFFFFFF"},
-    {FlatHotThin, "u", false, false, kFaceOnly},
-    {FlatHotThin, "u", true, false, "HHSSSSSH FFFFFFFF FFFFFFFF FFFFFFFF"},
-    {FlatHotThin, "d", false, false, "SSHHHHHS FFFFFFFF FFFFFFFF FFFFFFFF"},
-    {FlatHotThin, "x", true, false, kFaceOnly},
-    {FlatHotBevel, "u", false, false, kFaceOnly},
-    {FlatHotBevel, "u", true, false, "HHDDDDDH LLSSSSSL FFFFFFFF FFFFFFFF"},
-    {FlatHotBevel, "d", false, false, "DDHHHHHD SSLLLLLS FFFFFFFF FFFFFFFF"},
-    {FlatHotBevel, "x", true, false, kFaceOnly},
-    {FlatHighlight, "u", false, false, kFaceOnly},
-    {FlatHighlight, "u", true, false, "hhhhhhhh ffffffff ffffffff ffffffff"},
-    {FlatHighlight, "d", true, false, "hhhhhhhh wwwwwwww wwwwwwww wwwwwwww"},
+    {ClassicBevel, "u", true, "DDDDDDDD HHDDDDDH LLSSSSSL FFFFFFFF"},
+    {ClassicBevel, "d", true, "DDDDDDDD SSSSSSSS FFFFFFFF FFFFFFFF"},
+    {ThickRaised, "ux", false, "llSSSSSl llSSSSSl FFFFFFFF FFFFFFFF"},
+    {ThickRaised, "d", false, "SSlllllS SSlllllS FFFFFFFF FFFFFFFF"},
+    {ThinRaised, "ux", false, "HHSSSSSH FFFFFFFF FFFFFFFF FFFFFFFF"},
+    {ThinRaised, "d", false, "SSHHHHHS FFFFFFFF FFFFFFFF FFFFFFFF"},
+    {FlatHotThin, "uy", false, kFaceOnly},
+    {FlatHotThin, "o", false, "HHSSSSSH FFFFFFFF FFFFFFFF FFFFFFFF"},
+    {FlatHotThin, "d", false, "SSHHHHHS FFFFFFFF FFFFFFFF FFFFFFFF"},
+    {FlatHotBevel, "uy", false, kFaceOnly},
+    {FlatHotBevel, "o", false, "HHDDDDDH LLSSSSSL FFFFFFFF FFFFFFFF"},
+    {FlatHotBevel, "d", false, "DDHHHHHD SSLLLLLS FFFFFFFF FFFFFFFF"},
+    {FlatHighlight, "uy", false, kFaceOnly},
+    {FlatHighlight, "o", false, "hhhhhhhh ffffffff ffffffff ffffffff"},
+    {FlatHighlight, "p", false, "hhhhhhhh wwwwwwww wwwwwwww wwwwwwww"},
     // Pressed without hovering: no fill, but the frame all the same.
-    {FlatHighlight, "d", false, false, "hhhhhhhh FFFFFFFF FFFFFFFF FFFFFFFF"},
-    {FlatHighlight, "x", true, false, kFaceOnly}};
+    {FlatHighlight, "d", false, "hhhhhhhh FFFFFFFF FFFFFFFF FFFFFFFF"}};
 
 TEST(StylesFlatTest, RingsPerLookHoverAndDefault) {
     for (const RingCase& k : kRingCases) {
@@ -53,28 +50,21 @@ TEST(StylesFlatTest, RingsPerLookHoverAndDefault) {
             StyleFixture b(k.type);
             b.useScheme(SchemeClassic);
             b.host.displayAsDefault = k.asDefault;
-            b.r().IsOver = k.over;
-            b.r().Enabled = look != 'x';
+            b.r().IsOver = look == 'o' || look == 'p' || look == 'y';
+            b.r().Enabled = look != 'x' && look != 'y';
             const ButtonRecord& r = b.r();
-            const QImage drawn = b.draw(look == 'd' ? StateDown : StateUp);
+            const QImage drawn = b.draw(look == 'd' || look == 'p' ? StateDown : StateUp);
             b.expectRings(k.rings, "lhfw",
                           {b.off(r.colors.LightColor, 8), r.colors.HotFrameColor,
                            r.colors.HotFillColor, LightenColor(r.colors.HotFrameColor, 128)});
-            if (look == 'x') {
+            if (!r.Enabled) {
                 EXPECT_EQ(b.draw(StateDown), drawn);
             }
         }
     }
 }
 
-TEST(StylesFlatTest, DefaultClassicBevelWithoutFocusRectAndCustomPressedHoverFill) {
-    for (const std::uint8_t state : {StateUp, StateDown}) {
-        StyleFixture plain(ClassicBevel, 75, 23, QStringLiteral("OK"));
-        StyleFixture asDefault(ClassicBevel, 75, 23, QStringLiteral("OK"));
-        asDefault.host.displayAsDefault = true;
-        asDefault.r().ShowFocusRect = false;
-        EXPECT_EQ(asDefault.draw(state), plain.draw(state));
-    }
+TEST(StylesFlatTest, FlatHighlightPressedAndHoveredInACustomScheme) {
     StyleFixture b(FlatHighlight);
     b.useScheme(SchemeCustom, rgb(100, 150, 200), rgb(100, 150, 200));
     b.r().IsOver = true;
@@ -107,9 +97,13 @@ TEST(RedrawTest, FocusMarksAndTheFaceOnlyLooks) {
                 const bool marks = enabled && !faceOnly && type != RoundedBevel && type != Oval &&
                                    (type != RoundedGradient || state == StateUp);
                 EXPECT_EQ(b.draw(state) != unfocused, marks);
+                // Without ShowFocusRect no mark shows, nor the default button's frame.
                 b.r().ShowFocusRect = false;
+                const QImage unmarked = b.draw(state);
+                b.host.displayAsDefault = false;
+                EXPECT_EQ(b.draw(state), unmarked);
                 if (type != ClassicBevel) {
-                    EXPECT_EQ(b.draw(state), unfocused);
+                    EXPECT_EQ(unmarked, unfocused);
                 }
             }
         }
