@@ -1,8 +1,6 @@
 // paintButton alone, from a face built by hand (no record, no model): a style without a drawing
 // of its own leaves the face fill, the picture lands on top in the look's mode, and the
-// Transparent style shows its backdrop in every look, at 1x and grown block by block on a dense
-// surface.
-#include "button/paint/device_grid.h"
+// Transparent style shows its backdrop in every look.
 #include "button/paint/paint_button.h"
 
 #include <gtest/gtest.h>
@@ -20,14 +18,11 @@ TEST(PaintButtonTest, EachLookPutsThePictureOverTheFaceOrTheBackdrop) {
     struct Case {
         std::int32_t type;
         Look look;
-        double ratio;
         int at;    // the picture's top-left corner, -1 for no picture
         Rgb color; // the picture's colour there
-    } const cases[] = {
-        {FaceOnly, Look::Up, 1, 5, kRed},          {FaceOnly, Look::Down, 2, 6, kRed},
-        {FaceOnly, Look::Disabled, 1, 5, kShadow}, {Transparent, Look::Up, 1, -1, 0},
-        {Transparent, Look::Down, 2, -1, 0},       {Transparent, Look::Disabled, 1.5, -1, 0},
-        {Transparent, Look::Up, 1, 5, kRed}};
+    } const cases[] = {{FaceOnly, Look::Down, 6, kRed},      {FaceOnly, Look::Disabled, 5, kShadow},
+                       {Transparent, Look::Up, -1, 0},       {Transparent, Look::Down, -1, 0},
+                       {Transparent, Look::Disabled, -1, 0}, {Transparent, Look::Up, 5, kRed}};
     QImage backdrop(30, 20, QImage::Format_RGB32);
     for (int y = 0; y < 20; ++y)
         for (int x = 0; x < 30; ++x) backdrop.setPixel(x, y, qRgb(x * 8, y * 12, 77));
@@ -46,8 +41,7 @@ TEST(PaintButtonTest, EachLookPutsThePictureOverTheFaceOrTheBackdrop) {
         if (k.at >= 0) face.PictureNormal = makePicture(picture, Picture::Bitmap);
         face.PictureX = face.PictureY = 5;
         face.PictureWidth = face.PictureHeight = 4;
-        QImage surface(deviceSizeFor(QSize(30, 20), k.ratio), QImage::Format_RGB32);
-        surface.setDevicePixelRatio(k.ratio);
+        QImage surface(30, 20, QImage::Format_RGB32);
         surface.fill(Qt::black);
         paintButton(surface, face, k.look);
         const auto q = [](Rgb c) { return qRgb(redOf(c), greenOf(c), blueOf(c)); };
@@ -58,13 +52,9 @@ TEST(PaintButtonTest, EachLookPutsThePictureOverTheFaceOrTheBackdrop) {
                 return q(kLight);
             return k.type == Transparent ? backdrop.pixel(x, y) : q(kFace);
         };
-        const DeviceGrid grid(surface);
         int wrong = 0;
         for (int y = 0; y < 20; ++y)
-            for (int x = 0; x < 30; ++x)
-                for (auto dy = grid.edge(y); dy < grid.edge(y + 1); ++dy)
-                    for (auto dx = grid.edge(x); dx < grid.edge(x + 1); ++dx)
-                        wrong += surface.pixel(int(dx), int(dy)) != expected(x, y);
+            for (int x = 0; x < 30; ++x) wrong += surface.pixel(x, y) != expected(x, y);
         EXPECT_EQ(wrong, 0);
     }
 }

@@ -6,6 +6,7 @@
 #include "button/paint/shape.h"
 #include "button/paint/styles.h"
 #include "common/numbered_error.h"
+#include "tests/button/model/recording_host.h"
 
 #include <QRandomGenerator>
 #include <algorithm>
@@ -25,15 +26,10 @@ constexpr Rgb kPalette[] = {0x000000, 0x0000FF, 0x00FF00, 0xFF0000, 0xFFFF00, 0x
 constexpr Rgb A = kPalette[1], B = kPalette[2], C = kPalette[3], D = kPalette[4];
 
 struct PrimitivesTest : ::testing::Test {
-    QImage s;
-    void resize(int w, int h) {
-        s = QImage(w, h, QImage::Format_RGB32);
-        s.fill(Qt::black);
-    }
-    Rgb pixel(int x, int y) const {
-        const QRgb p = s.pixel(x, y);
-        return rgb(qRed(p), qGreen(p), qBlue(p));
-    }
+    testing::TestHost host;
+    QImage& s = host.image; // cleared to black by every resize
+    void resize(int w, int h) { host.resize(w, h); }
+    Rgb pixel(int x, int y) const { return host.pixel(x, y); }
     // The surface as rows of letters: '.' black, 'A' to 'D' the test colours, 'W' white.
     std::string grid() const {
         std::string out;
