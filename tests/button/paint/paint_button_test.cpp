@@ -1,5 +1,5 @@
-// paintButton alone, from a face built by hand (no record, no model): a style without a drawing
-// of its own leaves the face fill, the picture lands on top in the look's mode, and the
+// paintButton alone, from a face built by hand (no record, no model): FaceOnly and the values
+// outside 1 to 14 leave the bare face fill, the picture lands on top in the look's mode, and the
 // Transparent style shows its backdrop in every look.
 #include "button/paint/paint_button.h"
 
@@ -20,9 +20,15 @@ TEST(PaintButtonTest, EachLookPutsThePictureOverTheFaceOrTheBackdrop) {
         Look look;
         int at;    // the picture's top-left corner, -1 for no picture
         Rgb color; // the picture's colour there
-    } const cases[] = {{FaceOnly, Look::Down, 6, kRed},      {FaceOnly, Look::Disabled, 5, kShadow},
-                       {Transparent, Look::Up, -1, 0},       {Transparent, Look::Down, -1, 0},
-                       {Transparent, Look::Disabled, -1, 0}, {Transparent, Look::Up, 5, kRed}};
+    } const cases[] = {{-1, Look::Up, -1, 0},
+                       {0, Look::Disabled, -1, 0},
+                       {15, Look::Down, -1, 0},
+                       {FaceOnly, Look::Down, 6, kRed},
+                       {FaceOnly, Look::Disabled, 5, kShadow},
+                       {Transparent, Look::Up, -1, 0},
+                       {Transparent, Look::Down, -1, 0},
+                       {Transparent, Look::Disabled, -1, 0},
+                       {Transparent, Look::Up, 5, kRed}};
     QImage backdrop(30, 20, QImage::Format_RGB32);
     for (int y = 0; y < 20; ++y)
         for (int x = 0; x < 30; ++x) backdrop.setPixel(x, y, qRgb(x * 8, y * 12, 77));
