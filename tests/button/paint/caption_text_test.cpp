@@ -1,9 +1,7 @@
-// A long caption is laid out in pieces and only its lines (or, in a very long line, stretches)
-// on the surface are drawn, each placed where Qt's one layout of the whole caption puts it:
-// these tests hold that to Qt's own measuring and drawing of the whole text, pixel for pixel,
-// with the box placed so that a middle part shows, as a tall centred caption's does, and a
-// caption of 400,000 ampersands to linear work. Qt alone needs lines times ampersands for it,
-// several times the time limit these tests run under.
+// A long caption is laid out in pieces and only the parts on the surface are drawn, each where
+// Qt's one layout of the whole caption puts it: held here to Qt's own measuring and drawing of the
+// whole text, pixel for pixel, and for 400,000 ampersands to linear work (Qt alone needs lines
+// times ampersands, several times the time limit these tests run under).
 #include "button/paint/caption_text.h"
 
 #include <QPainter>

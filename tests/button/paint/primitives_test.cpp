@@ -1,7 +1,6 @@
-// The drawing primitives pixel by pixel on a bare image: fill and frame extents, lines without
-// their end pixel and with the platform's tie rule, the two-pixel ellipse outline, single
-// pixels and the inverting dotted focus box. The bevel is checked through the styles. Also the
-// window shapes: which pixels of the client rectangle each ButtonType keeps.
+// The drawing primitives pixel by pixel on a bare image: boxes, lines without their end pixel and
+// with the platform's tie rule, the ellipse, single pixels and the inverting dotted focus box (the
+// bevel through the styles); and the pixels each ButtonType's window shape keeps.
 #include "button/paint/primitives.h"
 #include "button/paint/shape.h"
 #include "button/paint/styles.h"

@@ -1,7 +1,6 @@
 // The straight-edged styles at the pixels that tell their looks apart: each bevel's rings, the
-// classic bevel's default-button frame, the flat styles' hover edges and fills, and the
-// transparent style's backdrop (buttons 75 x 23 without a caption); and the styles that draw only
-// the face and the focus marks a disabled button must never show.
+// classic bevel's default-button frame and the flat styles' hover edges and fills; and which
+// styles and states show the focus marks.
 #include "tests/button/paint/style_fixture.h"
 
 namespace chameleon::testing {
