@@ -81,15 +81,13 @@ TEST(StylesRoundedTest, RoundedGradientInnerEdgeByHoverFocusAndDefaultAndTheDisa
 // Up and disabled differ only in the caption. Pressed, nested frames shaded from the shadow
 // colour: p the pressed face, o and i the outer and inner frames.
 TEST(StylesRoundedTest, RoundedBevelRingsAndTheChangeOfGradientBase) {
-    for (const bool enabled : {true, false}) {
-        StyleFixture b(RoundedBevel);
-        b.useScheme(SchemeClassic);
+    StyleFixture b(RoundedBevel);
+    b.useScheme(SchemeClassic);
+    for (const bool enabled : {false, true}) {
         b.r().Enabled = enabled;
         b.draw();
         b.expectRings("DDDDDDDD .LDSDSDL HHFFSFFH HLLLFLLL");
     }
-    StyleFixture b(RoundedBevel);
-    b.useScheme(SchemeClassic);
     b.r().colors.GradientBase = rgb(1, 2, 3);
     b.draw(StateDown);
     const Rgb sh = b.r().colors.ShadowColor, inner = b.off(sh, -32);
