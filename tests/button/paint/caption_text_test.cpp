@@ -6,6 +6,7 @@
 
 #include <QPainter>
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace chameleon {
 namespace {
@@ -47,31 +48,27 @@ TEST(CaptionTextTest, LongCaptionsMeasureAndDrawAsQtDoesTheWholeText) {
     // Many lines in boxes of more than a million pixels, drawn straight onto the surface as Qt's
     // own drawText on a copy of it does, the box's top putting a later run in view; then, each
     // in its measured box (given without a height), a wrapped paragraph, wider, one word of
-    // 12,000 letters, and lines before a paragraph.
-    struct Case {
-        QString text;
-        int wrap;
-        QRect box;
-    } const cases[] = {{manyLines(1000), 60, {4, 0, 60, 26000}},
-                       {manyLines(1000), 60, {4, -6000, 60, 26000}},
-                       {manyLines(1000), 60, {4, -12957, 60, 26000}},
-                       {manyLines(700), 60, {4, 7, 60, 26000}},
-                       {words, 60, {4, -9000, 0, 0}},
-                       {words, 133, {2, -1500, 0, 0}},
-                       {word, 60, {-40000, 3, 0, 0}},
-                       {manyLines(900) + words, 60, {4, -16000, 0, 0}}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.text.size() << " characters at " << c.wrap);
+    // 12,000 letters, and lines before a paragraph. Each case: the text, the wrap width, the box.
+    const std::tuple<QString, int, QRect> cases[] = {
+        {manyLines(1000), 60, {4, 0, 60, 26000}},
+        {manyLines(1000), 60, {4, -6000, 60, 26000}},
+        {manyLines(1000), 60, {4, -12957, 60, 26000}},
+        {manyLines(700), 60, {4, 7, 60, 26000}},
+        {words, 60, {4, -9000, 0, 0}},
+        {words, 133, {2, -1500, 0, 0}},
+        {word, 60, {-40000, 3, 0, 0}},
+        {manyLines(900) + words, 60, {4, -16000, 0, 0}}};
+    for (const auto& [text, wrap, given] : cases) {
+        SCOPED_TRACE(testing::Message() << text.size() << " characters at " << wrap);
         const QImage device(75, 40, QImage::Format_RGB32);
-        const QSize size = measureCaptionText(captionFont(), device, c.text, c.wrap);
+        const QSize size = measureCaptionText(captionFont(), device, text, wrap);
         EXPECT_EQ(size, QFontMetrics(captionFont(), &device)
-                            .boundingRect(QRect(0, 0, c.wrap, 0), kMeasureFlags, c.text)
+                            .boundingRect(QRect(0, 0, wrap, 0), kMeasureFlags, text)
                             .size());
-        const QRect box = c.box.height() ? c.box : QRect(c.box.topLeft(), size);
-        auto [surface, expected] = surfaceAndQtDrawn({75, 40}, box, c.text);
+        const QRect box = given.height() ? given : QRect(given.topLeft(), size);
+        auto [surface, expected] = surfaceAndQtDrawn({75, 40}, box, text);
         drawCaptionTextAt(surface, captionFont(),
-                          Rect{box.left(), box.top(), box.right() + 1, box.bottom() + 1}, c.text,
-                          0);
+                          Rect{box.left(), box.top(), box.right() + 1, box.bottom() + 1}, text, 0);
         EXPECT_EQ(surface, expected);
     }
 }

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 #include <map>
 #include <string_view>
+#include <tuple>
 #include <vector>
 
 namespace chameleon::testing {
@@ -108,53 +109,45 @@ TEST_F(PictureTest, EveryKindOfPixel) {
     const PicturePtr colours = bitmap(6, 1, {White, Red, Green, Blue, 0, rgb(5, 0, 0)});
     const PicturePtr blended = bitmap(2, 1, {0, rgb(255, 100, 10)});
     const PicturePtr shades = bitmap(4, 1, {0x808080, rgb(128, 128, 129), Silver, White});
-    struct Row {
-        PicturePtr picture;
-        int width, height;
-        std::int32_t solid;
-        std::string_view flags;
-        std::vector<Rgb> pixels;
-    } const rows[] = {
-        // The mask colour is transparent only with UseMaskColor, black never.
-        {masked, 3, 1, -1, "m", {Face, Red, 0, Face}},
-        {masked, 3, 1, -1, "", {Silver, Red, 0, Face}},
-        // Zero width or height draws nothing; a negative one takes the picture's own size.
-        {masked, 0, 1, -1, "", {Face}},
-        {masked, 3, 0, -1, "", {Face}},
-        {masked, -1, -1, -1, "", {Silver, Red, 0, Face}},
-        // Grey takes precedence over blend and rounds like the runtime: white 254, red 76
-        // (round(76.5), halves to even), green 150, blue 28, black 0, (5, 0, 0) round(1.5) = 2.
-        {colours, 6, 1, -1, "mgb", {0xFEFEFE, 0x4C4C4C, 0x969696, 0x1C1C1C, 0, 0x020202, Face}},
-        // Blend: two thirds picture, one third the face (153, 102, 51), rounded down.
-        {blended, 2, 1, -1, "mb", {rgb(51, 34, 17), rgb(221, 100, 23), Face}},
-        // Silhouettes: DarkOnly keeps r + g + b = 384, drops 385; never the mask, grey or blend.
-        {shades, 4, 1, Green, "mdgb", {Green, Face, Face, Face, Face}},
-        {shades, 4, 1, 0, "m", {0, 0, Face, 0, Face}},
-        // Icons are composed on the mask colour; one pixel wider than the icon, and
-        // half-transparent white on silver gives 224.
-        {icon, 4, 1, -1, "", {Blue, Silver, rgb(224, 224, 224), Silver, Face}},
-        {icon, 4, 1, -1, "m", {Blue, Face, rgb(224, 224, 224), Face, Face}}};
+    // The picture, width, height, SolidColor, flags and the pixels of the row.
+    const std::tuple<PicturePtr, int, int, std::int32_t, std::string_view, std::vector<Rgb>>
+        rows[] = {
+            // The mask colour is transparent only with UseMaskColor, black never.
+            {masked, 3, 1, -1, "m", {Face, Red, 0, Face}},
+            {masked, 3, 1, -1, "", {Silver, Red, 0, Face}},
+            // Zero width or height draws nothing; a negative one takes the picture's own size.
+            {masked, 0, 1, -1, "", {Face}},
+            {masked, 3, 0, -1, "", {Face}},
+            {masked, -1, -1, -1, "", {Silver, Red, 0, Face}},
+            // Grey takes precedence over blend and rounds like the runtime: white 254, red 76
+            // (round(76.5), halves to even), green 150, blue 28, black 0, (5, 0, 0) round(1.5) = 2.
+            {colours, 6, 1, -1, "mgb", {0xFEFEFE, 0x4C4C4C, 0x969696, 0x1C1C1C, 0, 0x020202, Face}},
+            // Blend: two thirds picture, one third the face (153, 102, 51), rounded down.
+            {blended, 2, 1, -1, "mb", {rgb(51, 34, 17), rgb(221, 100, 23), Face}},
+            // Silhouettes: DarkOnly keeps r + g + b = 384, drops 385; never the mask, grey or
+            // blend.
+            {shades, 4, 1, Green, "mdgb", {Green, Face, Face, Face, Face}},
+            {shades, 4, 1, 0, "m", {0, 0, Face, 0, Face}},
+            // Icons are composed on the mask colour; one pixel wider than the icon, and
+            // half-transparent white on silver gives 224.
+            {icon, 4, 1, -1, "", {Blue, Silver, rgb(224, 224, 224), Silver, Face}},
+            {icon, 4, 1, -1, "m", {Blue, Face, rgb(224, 224, 224), Face, Face}}};
     for (int y = 0; y < int(std::size(rows)); ++y) {
-        const Row& k = rows[y];
-        const auto has = [&](char flag) { return k.flags.find(flag) != k.flags.npos; };
-        DrawMaskedPicture(host.image, 0, y, k.width, k.height, *k.picture, Silver, k.solid,
-                          has('d'), has('g'), has('b'), has('m'));
-        for (int x = 0; x < int(k.pixels.size()); ++x)
-            EXPECT_EQ(host.pixel(x, y), k.pixels[x]) << "row " << y << " x " << x;
+        const auto& [picture, width, height, solid, flags, pixels] = rows[y];
+        const auto has = [&](char flag) { return flags.find(flag) != flags.npos; };
+        DrawMaskedPicture(host.image, 0, y, width, height, *picture, Silver, solid, has('d'),
+                          has('g'), has('b'), has('m'));
+        for (int x = 0; x < int(pixels.size()); ++x)
+            EXPECT_EQ(host.pixel(x, y), pixels[x]) << "row " << y << " x " << x;
     }
 }
 
 // Drawn at (10, 10) shifted by the state: a silver border, a light ring and a red core (green in
 // PictureOver); each case gives pixels (9, 9) to (16, 16): "..LRRL.." at +0, "...LRRL." at +1.
 TEST_F(PictureTest, DrawPictureChoosesPictureShiftAndColoursPerState) {
-    struct Case {
-        const char* name;
-        std::int32_t type;
-        std::uint8_t mode;
-        bool over, withOver, greyscale;
-        int effect;
-        const char* diagonal;
-    };
+    // Name, type, mode, hovered, with PictureOver, UseGreyscale, SpecialEffect, the diagonal.
+    using Case =
+        std::tuple<const char*, std::int32_t, std::uint8_t, bool, bool, bool, int, const char*>;
     const Case cases[] = {
         {"up grey", ClassicBevel, 0, false, true, true, 0, "..LggL.."},
         {"up hovered, not grey", ClassicBevel, 0, true, false, true, 0, "..LRRL.."},
@@ -182,22 +175,22 @@ TEST_F(PictureTest, DrawPictureChoosesPictureShiftAndColoursPerState) {
         {'l', 0xB7C8D9}, {'b', 0x1122DD}, {'S', 0x808080}, {'H', White}, {'f', 0x8D8D8D},
         {'+', 0xE8E8E8}, {'-', 0x989898}, {'c', 0xC8C8C8}};
     const PicturePtr normal = squares(6, 0xFAFAFA, Red), over = squares(6, 0xFAFAFA, Green);
-    for (const Case& k : cases) {
-        SCOPED_TRACE(k.name);
+    for (const auto& [name, type, mode, hovered, withOver, greyscale, effect, diagonal] : cases) {
+        SCOPED_TRACE(name);
         clear();
         setPicture(normal);
-        c.r.PictureOver = k.withOver ? over : nullptr;
-        c.r.ButtonType = k.type;
-        c.r.IsOver = k.over;
-        c.r.UseGreyscale = k.greyscale;
-        c.r.SpecialEffect = k.effect;
+        c.r.PictureOver = withOver ? over : nullptr;
+        c.r.ButtonType = type;
+        c.r.IsOver = hovered;
+        c.r.UseGreyscale = greyscale;
+        c.r.SpecialEffect = effect;
         ApplyColorScheme(c);
-        drawPicture(k.mode);
-        for (int i = 0; i < 8; ++i) EXPECT_EQ(host.pixel(9 + i, 9 + i), legend.at(k.diagonal[i]));
+        drawPicture(mode);
+        for (int i = 0; i < 8; ++i) EXPECT_EQ(host.pixel(9 + i, 9 + i), legend.at(diagonal[i]));
         // Without PictureNormal nothing at all is drawn, even with PictureOver.
         clear();
         setPicture(nullptr);
-        drawPicture(k.mode);
+        drawPicture(mode);
         for (int i = 0; i < 8; ++i) EXPECT_EQ(host.pixel(9 + i, 9 + i), Face);
     }
 }

@@ -3,21 +3,17 @@
 // styles and states show the focus marks.
 #include "tests/button/paint/style_fixture.h"
 
+#include <tuple>
+
 namespace chameleon::testing {
 namespace {
 
-// Looks (u up, o up hovered, d down, p down hovered, x disabled, y disabled hovered) and their
-// four outer rings in the classic palette: l the thick light OffsetColor(Light, 8), h and f the
-// hover frame and fill, w the pressed hover fill LightenColor(HotFrame, 128).
-struct RingCase {
-    std::int32_t type;
-    const char* looks;
-    bool asDefault;
-    const char* rings;
-};
-
+// Type, looks (u up, o up hovered, d down, p down hovered, x disabled, y disabled hovered), the
+// default button or not, and the four outer rings in the classic palette: l the thick light
+// OffsetColor(Light, 8), h and f the hover frame and fill, w the pressed hover fill
+// LightenColor(HotFrame, 128).
 constexpr const char* kFaceOnly = "FFFFFFFF FFFFFFFF FFFFFFFF FFFFFFFF";
-constexpr RingCase kRingCases[] = {
+constexpr std::tuple<std::int32_t, const char*, bool, const char*> kRingCases[] = {
     {OutlinedBevel, "ux", false, "DDDDDDDD HHSSSSSH HHSSSSSH FFFFFFFF"},
     {OutlinedBevel, "d", false, "DDDDDDDD SSHHHHHS SSHHHHHS FFFFFFFF"},
     {ClassicBevel, "u", false, "HHDDDDDH LLSSSSSL FFFFFFFF FFFFFFFF"},
@@ -43,17 +39,17 @@ constexpr RingCase kRingCases[] = {
     {FlatHighlight, "d", false, "hhhhhhhh FFFFFFFF FFFFFFFF FFFFFFFF"}};
 
 TEST(StylesFlatTest, RingsPerLookHoverAndDefault) {
-    for (const RingCase& k : kRingCases) {
-        for (const char look : std::string_view(k.looks)) {
-            SCOPED_TRACE(::testing::Message() << "case " << (&k - kRingCases) << " look " << look);
-            StyleFixture b(k.type);
+    for (const auto& [type, looks, asDefault, rings] : kRingCases) {
+        for (const char look : std::string_view(looks)) {
+            SCOPED_TRACE(::testing::Message() << type << look << " default " << asDefault);
+            StyleFixture b(type);
             b.useScheme(SchemeClassic);
-            b.host.displayAsDefault = k.asDefault;
+            b.host.displayAsDefault = asDefault;
             b.r().IsOver = look == 'o' || look == 'p' || look == 'y';
             b.r().Enabled = look != 'x' && look != 'y';
             const ButtonRecord& r = b.r();
             const QImage drawn = b.draw(look == 'd' || look == 'p' ? StateDown : StateUp);
-            b.expectRings(k.rings, "lhfw",
+            b.expectRings(rings, "lhfw",
                           {b.off(r.colors.LightColor, 8), r.colors.HotFrameColor,
                            r.colors.HotFillColor, LightenColor(r.colors.HotFrameColor, 128)});
             if (!r.Enabled) {
