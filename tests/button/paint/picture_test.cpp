@@ -34,11 +34,18 @@ PicturePtr squares(int size, Rgb ring, Rgb core) {
             const int edge = std::min({x, y, size - 1 - x, size - 1 - y});
             img.setPixel(x, y, qrgb(edge == 0 ? Silver : edge == 1 ? ring : core));
         }
-    return makePicture(img, Picture::Bitmap);
+    return std::make_shared<Picture>(Picture{Picture::Bitmap, img, size * 100, size * 100});
 }
 
+// One pixel per HIMETRIC hundred, so that a test can give a picture any size in pixels and halves.
+struct HundredthsHost : TestHost {
+    using TestHost::TestHost;
+    double himetricToPixelsX(double h) const override { return h / 100.0; }
+    double himetricToPixelsY(double h) const override { return h / 100.0; }
+};
+
 struct PictureTest : ::testing::Test {
-    TestHost host{40, 30};
+    HundredthsHost host{40, 30};
     Control c{host, host};
     PictureTest() {
         clear();
@@ -62,18 +69,10 @@ struct PictureTest : ::testing::Test {
     }
 };
 
-struct HundredthsHost : TestHost {
-    double himetricToPixelsX(double h) const override { return h / 100.0; }
-    double himetricToPixelsY(double h) const override { return h / 100.0; }
-};
-
 // A HIMETRIC size measures to whole pixels, exact halves to even: 2.5 -> 2, 3.5 -> 4.
 TEST_F(PictureTest, MeasuresHimetricRoundingHalvesToEven) {
-    HundredthsHost h; // one pixel per HIMETRIC hundred
-    Control hc(h, h);
-    hc.r.PictureNormal = std::make_shared<Picture>(Picture{Picture::Bitmap, {}, 250, 350});
-    MeasurePicture(hc);
-    EXPECT_EQ(QSize(hc.r.PictureWidth, hc.r.PictureHeight), QSize(2, 4));
+    setPicture(std::make_shared<Picture>(Picture{Picture::Bitmap, {}, 250, 350}));
+    EXPECT_EQ(QSize(c.r.PictureWidth, c.r.PictureHeight), QSize(2, 4));
     setPicture(nullptr);
     EXPECT_EQ(QSize(c.r.PictureWidth, c.r.PictureHeight), QSize(0, 0));
 }

@@ -75,8 +75,7 @@ TEST(RedrawTest, FocusMarks) {
     for (std::int32_t type = -1; type <= 15; ++type) {
         for (const bool enabled : {true, false}) {
             for (const std::uint8_t state : {StateUp, StateDown}) {
-                SCOPED_TRACE(::testing::Message() << "type " << type << " enabled " << enabled
-                                                  << " state " << int(state));
+                SCOPED_TRACE(::testing::Message() << type << " " << enabled << int(state));
                 StyleFixture b(type, 75, 23, QStringLiteral("Go"));
                 b.host.displayAsDefault = type == ClassicBevel || !enabled;
                 b.r().Enabled = enabled;
