@@ -1,13 +1,12 @@
-// A long caption is laid out in pieces and only its lines (or, in a very long line, stretches)
-// on the surface are drawn, each placed where Qt's one layout of the whole caption puts it:
-// these tests hold that to Qt's own measuring and drawing of the whole text, pixel for pixel,
-// with the box placed so that a middle part shows, as a tall centred caption's does, and a
-// caption of 400,000 ampersands to linear work. Qt alone needs lines times ampersands for it,
-// several times the time limit these tests run under.
+// A long caption is laid out in pieces and only the parts on the surface are drawn, each where
+// Qt's one layout of the whole caption puts it: held here to Qt's own measuring and drawing of the
+// whole text, pixel for pixel, and for 400,000 ampersands to linear work (Qt alone needs lines
+// times ampersands, several times the time limit these tests run under).
 #include "button/paint/caption_text.h"
 
 #include <QPainter>
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace chameleon {
 namespace {
@@ -42,48 +41,34 @@ QString manyLines(int lines) {
     return text;
 }
 
-TEST(CaptionTextTest, ManyLinesDrawAsQtDrawsTheWholeText) {
-    // Boxes of more than a million pixels are drawn straight onto the surface, as Qt's own
-    // drawText on a copy of it does; the box's top puts a later run in view.
-    struct Case {
-        int lines, top;
-    } const cases[] = {{1000, 0}, {1000, -6000}, {1000, -12957}, {700, 7}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.lines << " lines from " << c.top);
-        const QString text = manyLines(c.lines);
-        const QRect box(4, c.top, 60, 2000 * 13);
-        auto [surface, expected] = surfaceAndQtDrawn({75, 40}, box, text);
-        drawCaptionTextAt(surface, captionFont(),
-                          Rect{box.left(), box.top(), box.right() + 1, box.bottom() + 1}, text, 0);
-        EXPECT_EQ(surface, expected);
-    }
-}
-
 TEST(CaptionTextTest, LongCaptionsMeasureAndDrawAsQtDoesTheWholeText) {
     QString words;
     while (words.size() < 20000) words += QStringLiteral("Cut the &disc image to  size. ");
     const QString word = QStringLiteral("&a").repeated(12000) + QStringLiteral("AV&&ij");
-    // A wrapped paragraph, wider, one word of 12,000 letters, and lines before a paragraph.
-    struct Case {
-        QString text;
-        int wrap;
-        QPoint at;
-    } const cases[] = {{words, 60, {4, -9000}},
-                       {words, 133, {2, -1500}},
-                       {word, 60, {-40000, 3}},
-                       {manyLines(900) + words, 60, {4, -16000}}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.text.size() << " characters at " << c.wrap);
+    // Many lines in boxes of more than a million pixels, drawn straight onto the surface as Qt's
+    // own drawText on a copy of it does, the box's top putting a later run in view; then, each
+    // in its measured box (given without a height), a wrapped paragraph, wider, one word of
+    // 12,000 letters, and lines before a paragraph. Each case: the text, the wrap width, the box.
+    const std::tuple<QString, int, QRect> cases[] = {
+        {manyLines(1000), 60, {4, 0, 60, 26000}},
+        {manyLines(1000), 60, {4, -6000, 60, 26000}},
+        {manyLines(1000), 60, {4, -12957, 60, 26000}},
+        {manyLines(700), 60, {4, 7, 60, 26000}},
+        {words, 60, {4, -9000, 0, 0}},
+        {words, 133, {2, -1500, 0, 0}},
+        {word, 60, {-40000, 3, 0, 0}},
+        {manyLines(900) + words, 60, {4, -16000, 0, 0}}};
+    for (const auto& [text, wrap, given] : cases) {
+        SCOPED_TRACE(testing::Message() << text.size() << " characters at " << wrap);
         const QImage device(75, 40, QImage::Format_RGB32);
-        const QSize size = measureCaptionText(captionFont(), device, c.text, c.wrap);
+        const QSize size = measureCaptionText(captionFont(), device, text, wrap);
         EXPECT_EQ(size, QFontMetrics(captionFont(), &device)
-                            .boundingRect(QRect(0, 0, c.wrap, 0), kMeasureFlags, c.text)
+                            .boundingRect(QRect(0, 0, wrap, 0), kMeasureFlags, text)
                             .size());
-        const QRect box(c.at, size);
-        auto [surface, expected] = surfaceAndQtDrawn({75, 40}, box, c.text);
+        const QRect box = given.height() ? given : QRect(given.topLeft(), size);
+        auto [surface, expected] = surfaceAndQtDrawn({75, 40}, box, text);
         drawCaptionTextAt(surface, captionFont(),
-                          Rect{box.left(), box.top(), box.right() + 1, box.bottom() + 1}, c.text,
-                          0);
+                          Rect{box.left(), box.top(), box.right() + 1, box.bottom() + 1}, text, 0);
         EXPECT_EQ(surface, expected);
     }
 }

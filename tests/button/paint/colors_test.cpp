@@ -12,10 +12,6 @@
 namespace chameleon {
 namespace {
 
-constexpr OleColor systemIndex(int index) {
-    return 0x80000000u | static_cast<OleColor>(index);
-}
-
 constexpr Rgb SystemHighlight = rgb(10, 36, 106);
 constexpr Rgb SystemHotFill = rgb(179, 187, 208); // LightenColor(SystemHighlight, 176)
 
@@ -68,10 +64,10 @@ TEST(ColorsTest, EverySchemeDerivesItsColours) {
     EXPECT_EQ(apply(SchemeCustom, true, 0x808080, 0),
               (Derived{0x808080, 0x8F8F8F, 0x979797, 0x606060, 0x202020, 0x0000FF, 0xFF0000,
                        0x404040, 0x808080, 0, 0x989898}));
-    EXPECT_EQ(apply(SchemeCustom, false, systemIndex(ColorBtnFace), 0),
+    EXPECT_EQ(apply(SchemeCustom, false, 0x80000000u | ColorBtnFace, 0),
               (Derived{0xC8D0D4, 0xE7EFF3, 0xF7FFFF, 0x889094, 0x081014, 0x0000FF, 0xFF0000,
                        0x485054, 0xC8D0D4, 0, 0xF8FFFF}));
-    EXPECT_EQ(apply(SchemeClassic, true, 0x0000FF, systemIndex(ColorBtnShadow)),
+    EXPECT_EQ(apply(SchemeClassic, true, 0x0000FF, 0x80000000u | ColorBtnShadow),
               (Derived{0xC0C0C0, 0xDFDFDF, 0xFFFFFF, 0x808080, 0, 0, 0, 0x800000, 0xD1ADAD,
                        0x808080, 0xD8D8D8}));
     EXPECT_EQ(apply(SchemeContainer, false, 0x0000FF, 0x123456),

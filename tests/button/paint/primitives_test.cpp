@@ -1,16 +1,15 @@
-// The drawing primitives pixel by pixel on a bare image: fill and frame extents, lines without
-// their end pixel and with the platform's tie rule, the two-pixel ellipse outline, single
-// pixels and the inverting dotted focus box. The bevel is checked through the styles. Also the
-// window shapes: which pixels of the client rectangle each ButtonType keeps.
+// The drawing primitives pixel by pixel on a bare image: boxes, lines without their end pixel and
+// with the platform's tie rule, the ellipse, single pixels and the inverting dotted focus box (the
+// bevel through the styles); and the pixels each ButtonType's window shape keeps.
 #include "button/paint/primitives.h"
 #include "button/paint/shape.h"
 #include "button/paint/styles.h"
 #include "common/numbered_error.h"
+#include "tests/button/model/recording_host.h"
 
 #include <QRandomGenerator>
 #include <algorithm>
 #include <gtest/gtest.h>
-#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -18,22 +17,15 @@
 namespace chameleon {
 namespace {
 
-using PixelSet = std::set<std::pair<int, int>>;
-
 // Black is what the surface is cleared to; white shows inverted black.
 constexpr Rgb kPalette[] = {0x000000, 0x0000FF, 0x00FF00, 0xFF0000, 0xFFFF00, 0xFFFFFF};
 constexpr Rgb A = kPalette[1], B = kPalette[2], C = kPalette[3], D = kPalette[4];
 
 struct PrimitivesTest : ::testing::Test {
-    QImage s;
-    void resize(int w, int h) {
-        s = QImage(w, h, QImage::Format_RGB32);
-        s.fill(Qt::black);
-    }
-    Rgb pixel(int x, int y) const {
-        const QRgb p = s.pixel(x, y);
-        return rgb(qRed(p), qGreen(p), qBlue(p));
-    }
+    testing::TestHost host;
+    QImage& s = host.image; // cleared to black by every resize
+    void resize(int w, int h) { host.resize(w, h); }
+    Rgb pixel(int x, int y) const { return host.pixel(x, y); }
     // The surface as rows of letters: '.' black, 'A' to 'D' the test colours, 'W' white.
     std::string grid() const {
         std::string out;
@@ -43,13 +35,6 @@ struct PrimitivesTest : ::testing::Test {
                 out += p == std::end(kPalette) ? '?' : ".ABCDW"[p - kPalette];
             }
         return out;
-    }
-    PixelSet painted() const {
-        PixelSet set;
-        for (int y = 0; y < s.height(); ++y)
-            for (int x = 0; x < s.width(); ++x)
-                if (pixel(x, y) != 0) set.insert({x, y});
-        return set;
     }
 };
 
@@ -106,24 +91,27 @@ TEST_F(PrimitivesTest, LinesDrawTheStartPixelOmitTheEndAndAreClipped) {
                       "...............BC\n"
                       "AAAAAAAAAAAAAAABC\n"
                       "...............BC\n");
-    // In every direction a line and its reverse cover the same pixels but the omitted end.
+    // In every direction a line and its reverse cover the same pixels but the omitted end, as
+    // many as the longer side spans.
     resize(24, 24);
     QRandomGenerator rng(7);
     for (int n = 0; n < 400; ++n) {
         const int x1 = rng.bounded(24), y1 = rng.bounded(24);
         const int x2 = rng.bounded(24), y2 = rng.bounded(24);
         if (x1 == x2 && y1 == y2) continue;
-        s.fill(Qt::black);
-        PaintLine(s, x1, y1, x2, y2, A);
-        PixelSet forward = painted();
-        s.fill(Qt::black);
-        PaintLine(s, x2, y2, x1, y1, A);
-        PixelSet backward = painted();
-        ASSERT_TRUE(forward.count({x1, y1}) && !forward.count({x2, y2}));
-        forward.insert({x2, y2});
-        backward.insert({x1, y1});
-        ASSERT_EQ(forward, backward) << x1 << "," << y1 << " -> " << x2 << "," << y2;
-        ASSERT_EQ(forward.size(), std::size_t(std::max(std::abs(x2 - x1), std::abs(y2 - y1)) + 1));
+        std::string both[2];
+        for (const bool back : {false, true}) {
+            const int xa = back ? x2 : x1, ya = back ? y2 : y1;
+            const int xb = back ? x1 : x2, yb = back ? y1 : y2;
+            s.fill(Qt::black);
+            PaintLine(s, xa, ya, xb, yb, A);
+            ASSERT_TRUE(pixel(xa, ya) == A && pixel(xb, yb) == 0);
+            PaintPixel(s, xb, yb, A);
+            both[back] = grid();
+        }
+        ASSERT_EQ(both[0], both[1]) << x1 << "," << y1 << " -> " << x2 << "," << y2;
+        ASSERT_EQ(std::count(both[0].begin(), both[0].end(), 'A'),
+                  std::max(std::abs(x2 - x1), std::abs(y2 - y1)) + 1);
     }
 }
 

@@ -1,7 +1,7 @@
 // High-density surfaces: away from the caption, a drawing at any device pixel ratio is the 1x
-// drawing with each logical pixel filling its device block (pictures included, enlarged by
-// nearest neighbour), so no colour appears that 1x lacks; the caption itself is laid out at
-// the device resolution, exactly as a QLabel of the same font and text is.
+// drawing with each logical pixel filling its device block (pictures and the backdrop included,
+// enlarged by nearest neighbour), so no colour appears that 1x lacks; the caption itself is laid
+// out at the device resolution, exactly as a QLabel of the same font and text is.
 #include "button/paint/device_grid.h"
 #include "tests/button/paint/style_fixture.h"
 
@@ -35,13 +35,12 @@ bool inCaption(const ButtonRecord& r, int x, int y) {
     return false;
 }
 
-// A 6 x 6 bitmap of distinct colours (its silver corner is the mask colour).
-PicturePtr patchwork() {
-    QImage image(6, 6, QImage::Format_RGB32);
-    for (int y = 0; y < 6; ++y)
-        for (int x = 0; x < 6; ++x) image.setPixel(x, y, qRgb(40 * x, 40 * y, 200 - 30 * x));
-    image.setPixel(0, 0, qRgb(192, 192, 192));
-    return makePicture(image, Picture::Bitmap);
+// An image of varied colours.
+QImage patchwork(int w, int h) {
+    QImage image(w, h, QImage::Format_RGB32);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) image.setPixel(x, y, qRgb(40 * x, 40 * y, 200 - 30 * x));
+    return image;
 }
 
 TEST(ScaleTest, EveryDevicePixelOffTheCaptionIsItsLogicalPixelAt1x) {
@@ -49,7 +48,10 @@ TEST(ScaleTest, EveryDevicePixelOffTheCaptionIsItsLogicalPixelAt1x) {
         for (const Pose pose : {Pose::Up, Pose::Over, Pose::Down, Pose::Disabled, Pose::Focused}) {
             StyleFixture f(type, 75, 23, QStringLiteral("Cut"));
             f.r().SpecialEffect = type % 3; // none, embossed, engraved by turns
-            f.r().PictureNormal = patchwork();
+            QImage picture = patchwork(6, 6);
+            picture.setPixel(0, 0, qRgb(192, 192, 192)); // the mask colour
+            f.r().PictureNormal = makePicture(picture, Picture::Bitmap);
+            f.r().Backdrop = patchwork(75, 23); // what Transparent shows
             f.r().MaskColor = rgb(192, 192, 192);
             f.r().PicturePosition = type % 2 == 0 ? PictureLeft : PictureBehind;
             MeasurePicture(f.c);

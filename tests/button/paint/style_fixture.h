@@ -18,12 +18,6 @@
 
 namespace chameleon::testing {
 
-// A pixel expectation; negative coordinates count back from the width or height.
-struct PixelCheck {
-    int x, y;
-    Rgb color;
-};
-
 struct StyleFixture {
     TestHost host;
     Control c{host, host};
@@ -58,13 +52,12 @@ struct StyleFixture {
     Rgb off(Rgb color, std::int32_t offset, bool proportional = false) const {
         return OffsetColor(c.r.SoftBevel, color, offset, proportional);
     }
-    void expectPixels(std::initializer_list<PixelCheck> checks) const {
-        for (const PixelCheck& p : checks) {
-            const int x = p.x >= 0 ? p.x : c.r.ClientWidth + p.x;
-            const int y = p.y >= 0 ? p.y : c.r.ClientHeight + p.y;
-            EXPECT_EQ(host.pixel(x, y), p.color)
-                << "pixel (" << x << ", " << y << ") of type " << c.r.ButtonType;
-        }
+    // Negative coordinates count back from the width or height.
+    void expectPixel(int x, int y, Rgb color) const {
+        if (x < 0) x += c.r.ClientWidth;
+        if (y < 0) y += c.r.ClientHeight;
+        EXPECT_EQ(host.pixel(x, y), color)
+            << "pixel (" << x << ", " << y << ") of type " << c.r.ButtonType;
     }
 
     // Checks rings of probe pixels against colour letters, eight a ring from the outermost (ring
@@ -87,7 +80,7 @@ struct StyleFixture {
             const int xs[] = {k, 10, -1 - k, -1 - k, -1 - k, 10, k, k};
             const int ys[] = {k, k, k, 10, -1 - k, -1 - k, -1 - k, 10};
             SCOPED_TRACE(::testing::Message() << "ring " << k << " probe " << at);
-            expectPixels({{xs[at], ys[at], palette.at(names.find(letter))}});
+            expectPixel(xs[at], ys[at], palette.at(names.find(letter)));
         }
     }
 };

@@ -47,8 +47,8 @@ TEST(StylesRoundedTest, RoundedGradientGradientRowsOutlineAndShadedEdges) {
                           b.off(base, gradientOffset(25, height, down ? height - y : y), true));
             b.expectRings("OOOOOOOO c.c.c.c.", "Oc", {kOutline, kCornerPixel});
             for (const auto& s : down ? pressed : rest)
-                b.expectPixels({{s[0], s[1], b.off(base, s[2], true)}});
-            if (down) b.expectPixels({{-3, 10, gb}}); // the inner right line in the base itself
+                b.expectPixel(s[0], s[1], b.off(base, s[2], true));
+            if (down) b.expectPixel(-3, 10, gb); // the inner right line in the base itself
         }
     }
 }
@@ -65,12 +65,12 @@ TEST(StylesRoundedTest, RoundedGradientInnerEdgeByHoverFocusAndDefaultAndTheDisa
         b.draw();
         b.expectRings("OOOOOOOO ctcicbci sssdiiid", "Octbsid",
                       {kOutline, kCornerPixel, p.top, p.bottom, p.second, p.inner, p.side});
-        b.expectPixels({{-2, 2, p.second}});
+        b.expectPixel(-2, 2, p.second);
     }
     b.r().ShowFocusRect = false;
     b.r().HasFocus = true;
     b.draw();
-    b.expectPixels({{10, 1, b.off(gb, 16, true)}});
+    b.expectPixel(10, 1, b.off(gb, 16, true));
     b.r().IsOver = true;
     b.r().Enabled = false;
     b.draw();
@@ -81,21 +81,20 @@ TEST(StylesRoundedTest, RoundedGradientInnerEdgeByHoverFocusAndDefaultAndTheDisa
 // Up and disabled differ only in the caption. Pressed, nested frames shaded from the shadow
 // colour: p the pressed face, o and i the outer and inner frames.
 TEST(StylesRoundedTest, RoundedBevelRingsAndTheChangeOfGradientBase) {
-    for (const bool enabled : {true, false}) {
-        StyleFixture b(RoundedBevel);
-        b.useScheme(SchemeClassic);
+    StyleFixture b(RoundedBevel);
+    b.useScheme(SchemeClassic);
+    for (const bool enabled : {false, true}) {
         b.r().Enabled = enabled;
         b.draw();
         b.expectRings("DDDDDDDD .LDSDSDL HHFFSFFH HLLLFLLL");
     }
-    StyleFixture b(RoundedBevel);
-    b.useScheme(SchemeClassic);
     b.r().colors.GradientBase = rgb(1, 2, 3);
     b.draw(StateDown);
     const Rgb sh = b.r().colors.ShadowColor, inner = b.off(sh, -32);
     b.expectRings("DDDDDDDD DoDpDpDo oiSSSSSi ipppSppp", "poi",
                   {b.off(sh, -16), b.off(sh, -64), inner});
-    b.expectPixels({{2, -2, inner}, {-2, 2, inner}});
+    b.expectPixel(2, -2, inner);
+    b.expectPixel(-2, 2, inner);
     EXPECT_EQ(b.r().colors.GradientBase, b.off(b.r().colors.FaceColor, 48));
 }
 
