@@ -21,6 +21,7 @@
 #include <cstdlib>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace chameleon {
@@ -64,15 +65,18 @@ struct ButtonWidgetTest : ::testing::Test {
         QApplication::sendEvent(button, &e);
     }
     const ButtonRecord& r() const { return button->button().record(); }
-    // What the screen shows of the button now, after the event loop has run: no drawing is
-    // forced, so a change that schedules no repaint leaves the old pixels.
-    QImage onScreen() {
-        QCoreApplication::processEvents();
-        QCoreApplication::processEvents();
+    // What the screen shows of the button, at once or after the event loop has run: no drawing
+    // is forced, so a change that schedules no repaint leaves the old pixels.
+    QImage shown() {
         return window.screen()
             ->grabWindow(window.winId(), 20, 20, 75, 23)
             .toImage()
             .convertToFormat(QImage::Format_RGB32);
+    }
+    QImage onScreen() {
+        QCoreApplication::processEvents();
+        QCoreApplication::processEvents();
+        return shown();
     }
     QWidget window;
     W* button = new W(&window);
@@ -184,10 +188,13 @@ TEST_F(ButtonWidgetTest, AccessKeyIsAShortcutAndArrowKeysMoveTheFocus) {
     QTRY_VERIFY(button->hasFocus());
 }
 
-// Every change of state or property reaches the screen by itself, as the control drew it.
+// Every change of state or property reaches the screen by itself, as the control drew it; a
+// click's released face is on the screen already while its Click handler runs.
 TEST_F(ButtonWidgetTest, EveryChangeReachesTheScreenWithoutAForcedDrawing) {
     button->setButtonType(W::FlatHotBevel);
     auto& b = button->button();
+    QImage atClick;
+    QObject::connect(button, &W::Click, [&] { atClick = shown(); });
     const std::pair<const char*, std::function<void()>> changes[] = {
         {"hover", [&] { QTest::mouseMove(button, QPoint(30, 10)); }},
         {"press", [&] { QTest::mousePress(button, Qt::LeftButton, {}, QPoint(30, 10)); }},
@@ -215,6 +222,8 @@ TEST_F(ButtonWidgetTest, EveryChangeReachesTheScreenWithoutAForcedDrawing) {
         change();
         const QImage after = onScreen();
         EXPECT_NE(after, before) << name;
+        const QImage clicked = std::exchange(atClick, {}); // shown while Click ran, if raised
+        EXPECT_TRUE(clicked.isNull() || clicked == after) << name;
         // Within the window's shape, as drawn.
         const QImage& drawn = button->surfaceImage();
         const QRegion shape = button->mask().isEmpty() ? QRegion(button->rect()) : button->mask();
@@ -237,11 +246,16 @@ TEST_F(ButtonWidgetTest, QWidgetsEnabledFontAndCursorAreTheControls) {
     EXPECT_EQ(button->MousePointer(), 0);
     plain->setFont(QFont("DejaVu Sans", 4096));
     EXPECT_EQ(button->FontSize(), 4096);
-    const QImage shown = onScreen();
+    const QImage before = onScreen();
     plain->setFont(QFont("DejaVu Sans", 4097));
     EXPECT_EQ(std::tuple(button->FontSize(), plain->font().pointSize(), errors.count()),
               std::tuple(4096, 4096, 1));
-    EXPECT_EQ(onScreen(), shown);
+    EXPECT_EQ(onScreen(), before);
+    // The control's own font and pointer changes are not taken back as the user's.
+    QSignalSpy notices(button, &W::propertyChanged);
+    button->setFontBold(true);
+    button->setMousePointer(99); // a custom pointer without an image: Qt's default cursor
+    EXPECT_EQ(std::tuple(button->MousePointer(), notices.count()), std::tuple(99, 1));
     window.setEnabled(false); // a disabled parent leaves the control's own flag alone
     EXPECT_TRUE(button->Enabled());
     window.setEnabled(true);
