@@ -112,9 +112,8 @@ TEST(DesignerPluginTest, FormFilesKeepEveryProperty) {
     icon.fill(QColor(0, 0, 255, 128));
     const QString bitmapFile = dir.filePath("bitmap.png"), iconFile = dir.filePath("icon.png");
     ASSERT_TRUE(bitmap.save(bitmapFile) && icon.save(iconFile));
-    QFont styled(QStringLiteral("DejaVu Serif"), 11); // as the three rows after Font leave it
-    styled.setBold(true);
-    styled.setItalic(true);
+    // As the three rows after Font leave it.
+    QFont styled(QStringLiteral("DejaVu Serif"), 11, QFont::Bold, true);
     styled.setUnderline(true);
     const std::vector<Stored> buttons[] = {
         {{"BackColor", "<UInt>2147483663</UInt>", 0x8000000Fu},
